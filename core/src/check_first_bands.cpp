@@ -1,0 +1,40 @@
+#include <kwelt/check_first_bands.h>
+#include <kwelt/non_standard_pairs.h>
+
+#include <array>
+#include <cstdint>
+
+namespace kwelt {
+namespace {
+
+// The table's row for each two-digit value, or -1, worked out from the table at compile time.
+// The rows are distinct, so this finds the same row as trying them in ascending order, at the
+// cost of one look-up.
+constexpr std::array<std::int8_t, 100> RowOfValue = [] {
+    std::array<std::int8_t, 100> rows{};
+    rows.fill(-1);
+    for (std::size_t i = 0; i < NonStandardPairs.size(); ++i) {
+        rows[static_cast<std::size_t>(NonStandardPairs[i].value())] = static_cast<std::int8_t>(i);
+    }
+    return rows;
+}();
+
+} // namespace
+
+CheckResult CheckFirstBands(BandPosition p1, BandPosition p2)
+{
+    if (p1 == 0) {
+        return {CheckFinding::BlackFirstBand, std::u16string(BlackFirstBandMessage)};
+    }
+    // Only brown to white (1 to 9) and black to white (0 to 9) can form a row.
+    if (p1 < 1 || p1 > 9 || p2 < 0 || p2 > 9) {
+        return {};
+    }
+    const int row = RowOfValue[static_cast<std::size_t>(p1 * 10 + p2)];
+    if (row < 0) {
+        return {};
+    }
+    return {CheckFinding::NonStandardPair, NonStandardPairMessage(NonStandardPairs[static_cast<std::size_t>(row)])};
+}
+
+} // namespace kwelt
