@@ -1,0 +1,29 @@
+#include "start_up.h"
+
+#include <QApplication>
+
+#include <cstdlib>
+
+namespace kwelt {
+
+void ConfigureApplication()
+{
+    QApplication::setApplicationName(QString::fromLatin1(ApplicationTitle));
+    QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("kwelt"));
+}
+
+std::unique_ptr<KWELT> StartUp(EndProgram endProgram)
+{
+    auto window = std::make_unique<KWELT>(std::move(endProgram));
+    window->Form_Load();
+    window->show();
+    return window;
+}
+
+void EndProcess(int exitCode)
+{
+    std::_Exit(exitCode);
+}
+
+} // namespace kwelt

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "main_window.h"
+#include "program_exit.h"
+
+#include <memory>
+
+namespace kwelt {
+
+// The program's title: message boxes show it in their title bar.
+inline constexpr char ApplicationTitle[] = "kwelt";
+
+// Names the program to Qt. Call once, after the QApplication exists.
+void ConfigureApplication();
+
+// Creates the main window, runs its load handler and then shows it.
+std::unique_ptr<KWELT> StartUp(EndProgram endProgram);
+
+// The process's immediate end: nothing of the program runs after it.
+[[noreturn]] void EndProcess(int exitCode);
+
+} // namespace kwelt

@@ -1,0 +1,19 @@
+// kwelt's own start-up, as main runs it, ending at the main window's first paint.
+
+#include "first_paint_quit.h"
+
+#include <start_up.h>
+
+#include <QApplication>
+
+int main(int, char** argv)
+{
+    char* qtArgv[] = {argv[0], nullptr};
+    int qtArgc = 1;
+    QApplication application(qtArgc, qtArgv);
+    FirstPaintQuit quit;
+    application.installEventFilter(&quit);
+    kwelt::ConfigureApplication();
+    const auto window = kwelt::StartUp(kwelt::EndProcess);
+    return QApplication::exec();
+}

@@ -1,0 +1,80 @@
+// Starts kwelt's start-up probe and a bare Qt program in turn, several times each, on the
+// offscreen platform, and prints the median time from process start to first paint and the
+// median peak memory of each, with their ratios.
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+struct Run
+{
+    double milliseconds;
+    long peakKiB;
+};
+
+Run runOnce(const char* program, const char* argument = nullptr)
+{
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        execl(program, program, argument, static_cast<char*>(nullptr));
+        std::_Exit(127);
+    }
+    int status = 0;
+    rusage usage{};
+    if (pid < 0 || wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        std::fprintf(stderr, "%s did not run to its first paint\n", program);
+        std::exit(1);
+    }
+    const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - start;
+    return {elapsed.count(), usage.ru_maxrss};
+}
+
+template <typename T>
+T median(std::vector<T> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const int runs = argc > 1 ? std::atoi(argv[1]) : 15;
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+
+    std::vector<double> kweltTimes, bareTimes, thaiTimes;
+    std::vector<long> kweltPeaks, barePeaks, thaiPeaks;
+    runOnce(KWELT_PROBE); // warm the file cache for both
+    runOnce(BARE_PROBE);
+    for (int i = 0; i < runs; ++i) {
+        const Run k = runOnce(KWELT_PROBE);
+        const Run b = runOnce(BARE_PROBE);
+        const Run t = runOnce(BARE_PROBE, "thai-label");
+        thaiTimes.push_back(t.milliseconds);
+        thaiPeaks.push_back(t.peakKiB);
+        kweltTimes.push_back(k.milliseconds);
+        kweltPeaks.push_back(k.peakKiB);
+        bareTimes.push_back(b.milliseconds);
+        barePeaks.push_back(b.peakKiB);
+    }
+    const double kt = median(kweltTimes), bt = median(bareTimes);
+    const long km = median(kweltPeaks), bm = median(barePeaks);
+    std::printf("runs each:                      %d (offscreen, process start to first paint)\n", runs);
+    std::printf("kwelt start-up:                 %.1f ms median, %ld KiB peak memory\n", kt, km);
+    std::printf("bare Qt window:                 %.1f ms median, %ld KiB peak memory\n", bt, bm);
+    std::printf(
+        "bare Qt window, one Thai label: %.1f ms median, %ld KiB peak memory\n", median(thaiTimes), median(thaiPeaks));
+    std::printf("ratio kwelt / bare:             time %.3f (target <= 1.15), memory %.3f (target <= 1.10)\n", kt / bt,
+        static_cast<double>(km) / static_cast<double>(bm));
+    return 0;
+}

@@ -1,0 +1,45 @@
+// The cost of one read-out update without a message box, on the real main window.
+
+#include <band_combo_box.h>
+#include <main_window.h>
+#include <start_up.h>
+
+#include <QApplication>
+#include <QSignalBlocker>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void BM_UpdateValue(benchmark::State& state)
+{
+    kwelt::KWELT window([](int) {});
+    window.Form_Load();
+    window.show();
+    auto* multiplier = window.findChild<kwelt::BandComboBox*>(QStringLiteral("color3"));
+    int position = 0;
+    for (auto _ : state) {
+        // Another multiplier each time, so that the labels really change; 10 stays a standard value.
+        {
+            const QSignalBlocker quiet(multiplier);
+            multiplier->setCurrentIndex(position);
+        }
+        window.UpdateValue();
+        position = position == 8 ? 0 : position + 1;
+    }
+}
+BENCHMARK(BM_UpdateValue)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    int qtArgc = 1;
+    QApplication application(qtArgc, argv);
+    kwelt::ConfigureApplication();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,139 @@
+#include "picture_grid.h"
+
+#include <QStringList>
+
+namespace kwelt::picture {
+namespace {
+
+void appendLe(QByteArray& out, std::uint32_t value, int bytes)
+{
+    for (int i = 0; i < bytes; ++i) {
+        out.append(static_cast<char>((value >> (8 * i)) & 0xFF));
+    }
+}
+
+} // namespace
+
+std::optional<Grid> ParseGrid(const QString& text, QString* error)
+{
+    QStringList rows;
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        const QString row = line.trimmed();
+        if (!row.isEmpty() && !row.startsWith(QLatin1Char('#'))) {
+            rows.append(row);
+        }
+    }
+    const auto fail = [error](const QString& why) {
+        if (error) {
+            *error = why;
+        }
+        return std::optional<Grid>();
+    };
+    if (rows.size() != Size) {
+        return fail(QStringLiteral("expected %1 rows, found %2").arg(Size).arg(rows.size()));
+    }
+    Grid grid{};
+    for (int y = 0; y < Size; ++y) {
+        if (rows[y].size() != Size) {
+            return fail(QStringLiteral("row %1 has %2 pixels, not %3").arg(y + 1).arg(rows[y].size()).arg(Size));
+        }
+        for (int x = 0; x < Size; ++x) {
+            const QChar c = rows[y][x];
+            if (c == QLatin1Char('.')) {
+                continue;
+            }
+            bool ok = false;
+            const int index = QString(c).toInt(&ok, 16);
+            if (!ok) {
+                return fail(QStringLiteral("row %1, column %2: '%3' is no colour").arg(y + 1).arg(x + 1).arg(c));
+            }
+            grid[y][x] = index;
+        }
+    }
+    return grid;
+}
+
+QImage ToImage(const Grid& grid)
+{
+    QImage image(Size, Size, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    for (int y = 0; y < Size; ++y) {
+        for (int x = 0; x < Size; ++x) {
+            if (grid[y][x]) {
+                image.setPixel(x, y, 0xFF000000u | Palette[static_cast<std::size_t>(*grid[y][x])]);
+            }
+        }
+    }
+    return image;
+}
+
+QByteArray ToIco(const Grid& grid)
+{
+    constexpr int headerSize = 40;
+    constexpr int paletteSize = 16 * 4;
+    constexpr int colourSize = Size * Size / 2; // 4 bits a pixel; a row is 16 bytes, already 4-aligned
+    constexpr int maskSize = Size * 4; // 1 bit a pixel; a row is 4 bytes
+    constexpr int imageSize = headerSize + paletteSize + colourSize + maskSize;
+    static_assert(imageSize == 744);
+
+    QByteArray ico;
+    // ICONDIR: reserved, type 1 (icon), one image.
+    appendLe(ico, 0, 2);
+    appendLe(ico, 1, 2);
+    appendLe(ico, 1, 2);
+    // ICONDIRENTRY: 32 x 32, 16 colours, reserved, 1 plane, 4 bits a pixel, size, offset.
+    appendLe(ico, Size, 1);
+    appendLe(ico, Size, 1);
+    appendLe(ico, 16, 1);
+    appendLe(ico, 0, 1);
+    appendLe(ico, 1, 2);
+    appendLe(ico, 4, 2);
+    appendLe(ico, imageSize, 4);
+    appendLe(ico, 22, 4);
+
+    // BITMAPINFOHEADER; the height counts the colour bitmap and the mask together.
+    appendLe(ico, headerSize, 4);
+    appendLe(ico, Size, 4);
+    appendLe(ico, 2 * Size, 4);
+    appendLe(ico, 1, 2);
+    appendLe(ico, 4, 2);
+    appendLe(ico, 0, 4); // no compression
+    appendLe(ico, colourSize + maskSize, 4);
+    appendLe(ico, 0, 4);
+    appendLe(ico, 0, 4);
+    appendLe(ico, 0, 4);
+    appendLe(ico, 0, 4);
+
+    for (std::uint32_t rgb : Palette) {
+        appendLe(ico, rgb & 0xFF, 1); // blue
+        appendLe(ico, (rgb >> 8) & 0xFF, 1); // green
+        appendLe(ico, (rgb >> 16) & 0xFF, 1); // red
+        appendLe(ico, 0, 1);
+    }
+
+    // Both bitmaps are stored bottom row first. A transparent pixel is black in the colour
+    // bitmap and set in the mask.
+    for (int y = Size - 1; y >= 0; --y) {
+        for (int x = 0; x < Size; x += 2) {
+            const int high = grid[y][x].value_or(0);
+            const int low = grid[y][x + 1].value_or(0);
+            appendLe(ico, static_cast<std::uint32_t>(high << 4 | low), 1);
+        }
+    }
+    for (int y = Size - 1; y >= 0; --y) {
+        std::uint32_t bits = 0;
+        for (int x = 0; x < Size; ++x) {
+            if (!grid[y][x]) {
+                bits |= 0x80000000u >> x;
+            }
+        }
+        // The mask row is a big-endian run of bits: leftmost pixel in the top bit.
+        appendLe(ico, (bits >> 24) & 0xFF, 1);
+        appendLe(ico, (bits >> 16) & 0xFF, 1);
+        appendLe(ico, (bits >> 8) & 0xFF, 1);
+        appendLe(ico, bits & 0xFF, 1);
+    }
+    return ico;
+}
+
+} // namespace kwelt::picture

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+namespace kwelt::picture {
+
+inline constexpr int Size = 32;
+
+// The standard 16-colour palette, as 0xRRGGBB, in the order of its indexes.
+inline constexpr std::array<std::uint32_t, 16> Palette{0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080,
+    0x008080, 0xC0C0C0, 0x808080, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
+
+// One palette index a pixel, top row first; std::nullopt is a transparent pixel.
+using Grid = std::array<std::array<std::optional<int>, Size>, Size>;
+
+// Reads the picture's text source: '#' lines are comments, then 32 rows of 32 characters,
+// '.' for transparent and a hexadecimal digit for a palette index. Returns an empty optional
+// and sets `error` when the text is not such a grid.
+std::optional<Grid> ParseGrid(const QString& text, QString* error);
+
+// The picture as a 32-bit image with an alpha channel.
+QImage ToImage(const Grid& grid);
+
+// The picture as a Windows icon file: one 32 x 32 image at 4 bits per pixel with a 1-bit
+// transparency mask, 744 bytes of image data behind the 22-byte file header.
+QByteArray ToIco(const Grid& grid);
+
+} // namespace kwelt::picture

@@ -1,0 +1,299 @@
+// What the main window does: the load handler's updates, the read-out and its message boxes in
+// their order, keyboard stepping, Exit, closing, and the report of an unhandled error.
+
+#include "ui_test_support.h"
+
+#include <band_combo_box.h>
+#include <main_window.h>
+#include <start_up.h>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <array>
+#include <optional>
+
+using namespace kwelt;
+using namespace kwelt::test;
+
+namespace {
+
+using Positions = std::array<int, 4>;
+
+const QString BlackBandMessage = QStringLiteral("บน Resistor ไม่มีสีที่ 1 เป็นสีดำ ครับ");
+
+QString pairMessage(const QString& first, const QString& second)
+{
+    return QStringLiteral("บน Resistor ไม่มีสีที่ 1 เป็น [ ") + first + QStringLiteral(" ] แล้วสีที่ 2 เป็น [ ") + second
+        + QStringLiteral(" ] ครับ");
+}
+
+struct Harness
+{
+    std::optional<int> endedWith;
+    KWELT window{[this](int code) { endedWith = code; }};
+    QList<Positions> updates;
+
+    Harness()
+    {
+        QObject::connect(
+            &window, &KWELT::positionsRead, [this](BandPosition a, BandPosition b, BandPosition c, BandPosition d) {
+                updates.append({a, b, c, d});
+            });
+    }
+
+    BandComboBox* list(int band) const
+    {
+        const QByteArray name = "color" + QByteArray::number(band);
+        return Child<BandComboBox>(&window, name.constData());
+    }
+
+    Positions positions() const
+    {
+        return {list(1)->currentIndex(), list(2)->currentIndex(), list(3)->currentIndex(), list(4)->currentIndex()};
+    }
+};
+
+} // namespace
+
+class MainWindowBehaviourTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { ConfigureApplication(); }
+
+    void loadRunsFiveUpdatesWithoutAMessage()
+    {
+        Harness h;
+        ModalBoxAnswerer answerer(&h.window);
+        h.window.Form_Load();
+        const QList<Positions> expected{{1, -1, -1, -1}, {1, 0, -1, -1}, {1, 0, 0, -1}, {1, 0, 0, 0}, {1, 0, 0, 0}};
+        QCOMPARE(h.updates, expected);
+        QVERIFY(answerer.seen().isEmpty());
+        QVERIFY(!h.window.isVisible());
+        QCOMPARE(ReadoutTexts(&h.window),
+            QStringList(
+                {QStringLiteral(" 1"), QStringLiteral(" 0"), QStringLiteral("x  1"), QStringLiteral("ความผิดพลาด 5%")}));
+        QCOMPARE(h.list(1)->currentText(), QStringLiteral("น้ำตาล"));
+        QCOMPARE(h.list(2)->currentText(), QStringLiteral("ดำ"));
+        QCOMPARE(h.list(3)->currentText(), QStringLiteral("ดำ"));
+        QCOMPARE(h.list(4)->currentText(), QStringLiteral("ทอง"));
+        QVERIFY(!h.endedWith);
+    }
+
+    void startUpShowsTheLoadedWindow()
+    {
+        ModalBoxAnswerer answerer;
+        std::optional<int> endedWith;
+        const auto window = StartUp([&](int code) { endedWith = code; });
+        QVERIFY(window->isVisible());
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QCOMPARE(ReadoutTexts(window.get()).value(3), QStringLiteral("ความผิดพลาด 5%"));
+        QVERIFY(answerer.seen().isEmpty());
+        QVERIFY(!endedWith);
+    }
+
+    void listsAppendWithoutSelecting()
+    {
+        BandComboBox list;
+        QSignalSpy clicks(&list, &BandComboBox::Click);
+        for (const char* entry : {"a", "b", "c"}) {
+            list.AppendEntry(QString::fromLatin1(entry).toStdU16String());
+        }
+        QCOMPARE(list.count(), 3);
+        QCOMPARE(list.Position(), BandPosition(-1));
+        QCOMPARE(clicks.count(), 0);
+        list.SetPosition(2);
+        QCOMPARE(list.Position(), BandPosition(2));
+        QCOMPARE(clicks.count(), 1);
+        list.AppendEntry(u"d"); // appending keeps the selection
+        QCOMPARE(list.Position(), BandPosition(2));
+        QCOMPARE(clicks.count(), 1);
+    }
+
+    void readoutAndMessageOrder_data()
+    {
+        QTest::addColumn<Positions>("positions");
+        QTest::addColumn<QStringList>("readout");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QStringList>("meanwhile"); // the labels while the box is open
+
+        const QString tolerance5 = QStringLiteral("ความผิดพลาด 5%");
+        const QString tolerance10 = QStringLiteral("ความผิดพลาด 10%");
+        const QString tolerance20 = QStringLiteral("ความผิดพลาด 20%");
+        const QStringList start{QStringLiteral(" 1"), QStringLiteral(" 0"), QStringLiteral("x  1"), tolerance5};
+
+        QTest::newRow("black first band: box before any label")
+            << Positions{0, 4, 2, 1} << QStringList{"?", " 4", "x  100", tolerance10} << BlackBandMessage << start;
+        QTest::newRow("brown then yellow: box after data1 and data2")
+            << Positions{1, 4, 3, 2} << QStringList{" 1", "?", "x  1000", tolerance20}
+            << pairMessage(QStringLiteral("สีน้ำตาล"), QStringLiteral("เหลือง"))
+            << QStringList{" 1", "?", "x  1", tolerance5};
+        QTest::newRow("white twice") << Positions{9, 9, 0, 0} << QStringList{" 9", "?", "x  1", tolerance5}
+                                     << pairMessage(QStringLiteral("ขาว"), QStringLiteral("ขาว"))
+                                     << QStringList{" 9", "?", "x  1", tolerance5};
+        QTest::newRow("47, gold multiplier: no box")
+            << Positions{4, 7, 7, 0} << QStringList{" 4", " 7", "x  .1", tolerance5} << QString() << QStringList();
+        QTest::newRow("91, silver multiplier: no box")
+            << Positions{9, 1, 8, 1} << QStringList{" 9", " 1", "x  .01", tolerance10} << QString() << QStringList();
+        QTest::newRow("22, blue multiplier: no box")
+            << Positions{2, 2, 6, 0} << QStringList{" 2", " 2", "x  1000000", tolerance5} << QString() << QStringList();
+    }
+
+    // The lists are set without their Click, then one update runs, as after a user's pick.
+    void readoutAndMessageOrder()
+    {
+        QFETCH(Positions, positions);
+        QFETCH(QStringList, readout);
+        QFETCH(QString, message);
+        QFETCH(QStringList, meanwhile);
+
+        Harness h;
+        ModalBoxAnswerer answerer(&h.window);
+        h.window.Form_Load();
+        for (int band = 1; band <= 4; ++band) {
+            const QSignalBlocker quiet(h.list(band));
+            h.list(band)->setCurrentIndex(positions[band - 1]);
+        }
+        h.window.UpdateValue();
+
+        QCOMPARE(ReadoutTexts(&h.window), readout);
+        if (message.isEmpty()) {
+            QVERIFY(answerer.seen().isEmpty());
+            return;
+        }
+        QCOMPARE(answerer.seen().size(), 1);
+        const SeenBox& box = answerer.seen().first();
+        QCOMPARE(box.text, message);
+        QCOMPARE(box.labelsMeanwhile, meanwhile);
+        QCOMPARE(box.title, QStringLiteral("kwelt"));
+        QCOMPARE(box.icon, QMessageBox::NoIcon);
+        QCOMPARE(box.buttonCount, 1);
+        QVERIFY(box.okIsDefault);
+        QCOMPARE(box.modality, Qt::ApplicationModal);
+    }
+
+    void messageTextRendersInThai()
+    {
+        QMessageBox box;
+        for (const QString& text : {BlackBandMessage, pairMessage(QStringLiteral("สีน้ำตาล"), QStringLiteral("ม่วง"))}) {
+            QVERIFY2(RendersWithoutMissingGlyphs(text, box.font()), qPrintable(text));
+        }
+    }
+
+    // Arrow keys on a closed list run one update per entry passed, and a fault shows at once.
+    void keyboardSteppingThroughBandTwo()
+    {
+        Harness h;
+        ModalBoxAnswerer answerer(&h.window);
+        h.window.Form_Load();
+        h.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&h.window));
+        h.updates.clear();
+
+        QStringList messages;
+        for (int step = 1; step <= 9; ++step) {
+            answerer.clear();
+            QTest::keyClick(h.list(2), Qt::Key_Down);
+            QCOMPARE(h.list(2)->currentIndex(), step);
+            QCOMPARE(h.updates.size(), step);
+            QCOMPARE(h.updates.last(), (Positions{1, step, 0, 0}));
+            // 14, 17 and 19 are not in the E24 series.
+            QCOMPARE(answerer.seen().size(), (step == 4 || step == 7 || step == 9) ? 1 : 0);
+            for (const SeenBox& box : answerer.seen()) {
+                messages.append(box.text);
+            }
+        }
+        QCOMPARE(messages,
+            QStringList({pairMessage(QStringLiteral("สีน้ำตาล"), QStringLiteral("เหลือง")),
+                pairMessage(QStringLiteral("สีน้ำตาล"), QStringLiteral("ม่วง")),
+                pairMessage(QStringLiteral("สีน้ำตาล"), QStringLiteral("ขาว"))}));
+        QTest::keyClick(h.list(2), Qt::Key_Down); // already on the last entry
+        QCOMPARE(h.updates.size(), 9);
+    }
+
+    void keyboardSteppingBandOneOntoBlack()
+    {
+        Harness h;
+        ModalBoxAnswerer answerer(&h.window);
+        h.window.Form_Load();
+        h.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&h.window));
+        h.updates.clear();
+
+        QTest::keyClick(h.list(1), Qt::Key_Up);
+        QCOMPARE(h.updates, QList<Positions>({{0, 0, 0, 0}}));
+        QCOMPARE(answerer.seen().size(), 1);
+        QCOMPARE(answerer.seen().first().text, BlackBandMessage);
+        QCOMPARE(ReadoutTexts(&h.window).value(0), QStringLiteral("?"));
+
+        // A change of band 3 runs the whole update, so the fault still standing is reported again.
+        answerer.clear();
+        QTest::keyClick(h.list(3), Qt::Key_Down);
+        QCOMPARE(answerer.seen().size(), 1);
+        QCOMPARE(ReadoutTexts(&h.window),
+            QStringList(
+                {QStringLiteral("?"), QStringLiteral(" 0"), QStringLiteral("x  10"), QStringLiteral("ความผิดพลาด 5%")}));
+    }
+
+    void enterAndEscapeInAListPressNoButton()
+    {
+        Harness h;
+        h.window.Form_Load();
+        h.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&h.window));
+        QSignalSpy about(Child<QPushButton>(&h.window, "Command1"), &QPushButton::clicked);
+        QSignalSpy exit(Child<QPushButton>(&h.window, "Command2"), &QPushButton::clicked);
+        QTest::keyClick(h.list(1), Qt::Key_Return);
+        QTest::keyClick(h.list(1), Qt::Key_Escape);
+        QCOMPARE(about.count(), 0);
+        QCOMPARE(exit.count(), 0);
+        QVERIFY(!h.endedWith);
+    }
+
+    void exitEndsTheProgramAtOnce()
+    {
+        Harness h;
+        ModalBoxAnswerer answerer(&h.window);
+        h.window.Form_Load();
+        h.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&h.window));
+        QTest::mouseClick(Child<QPushButton>(&h.window, "Command2"), Qt::LeftButton);
+        QCOMPARE(h.endedWith, std::optional<int>(0));
+        QVERIFY(answerer.seen().isEmpty()); // no confirmation
+    }
+
+    void closingTheWindowIsAccepted()
+    {
+        Harness h;
+        h.window.Form_Load();
+        h.window.show();
+        QVERIFY(h.window.close());
+        QVERIFY(!h.window.isVisible());
+    }
+
+    // An error escaping a handler is reported under the program's title and ends the program.
+    void unhandledErrorIsReportedAndEndsTheProgram()
+    {
+        Harness h;
+        ModalBoxAnswerer answerer(&h.window);
+        h.window.Form_Load();
+        answerer.clear();
+        h.list(3)->AppendEntry(u"extra"); // a tenth multiplier entry, which the decoder rejects
+        h.list(3)->SetPosition(9);
+        QCOMPARE(h.endedWith, std::optional<int>(1));
+        QCOMPARE(answerer.seen().size(), 1);
+        const SeenBox& report = answerer.seen().first();
+        QCOMPARE(report.title, QStringLiteral("kwelt"));
+        QCOMPARE(report.icon, QMessageBox::Critical);
+        QVERIFY2(report.text.contains(QStringLiteral("band 3")), qPrintable(report.text));
+        QVERIFY2(report.text.contains(QStringLiteral("9")), qPrintable(report.text));
+    }
+};
+
+QTEST_MAIN(MainWindowBehaviourTest)
+#include "main_window_behaviour_test.moc"

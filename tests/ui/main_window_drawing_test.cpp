@@ -1,0 +1,130 @@
+// The resistor drawing, pixel for pixel: the window is grabbed and every pixel of the drawing's
+// area is compared with a raster worked out here from the drawing's rectangles and lines.
+
+#include "ui_test_support.h"
+
+#include <main_window.h>
+#include <start_up.h>
+
+#include <QComboBox>
+#include <QImage>
+#include <QTest>
+
+#include <algorithm>
+#include <set>
+
+using namespace kwelt;
+using namespace kwelt::test;
+
+namespace {
+
+using Pixel = std::pair<int, int>; // x, y
+
+// The drawing in twips: 9 rectangles, all from the top at 240 and 735 high, and 18 lines.
+std::set<Pixel> expectedInk()
+{
+    struct Rect
+    {
+        int left, width;
+        bool filled;
+    };
+    const Rect rects[] = {{2160, 615, false}, {2760, 375, true}, {3120, 375, false}, {3480, 375, true},
+        {3840, 375, false}, {4200, 375, true}, {4560, 615, false}, {5160, 375, true}, {5520, 615, false}};
+    struct Line
+    {
+        int x1, y1, x2, y2;
+    };
+    const Line lines[] = {{2160, 600, 1920, 600}, {1920, 1080, 1800, 1080}, {1800, 480, 2160, 480},
+        {1800, 480, 1800, 1080}, {1920, 600, 1920, 1080}, {6120, 480, 6480, 480}, {6120, 600, 6360, 600},
+        {6360, 1080, 6480, 1080}, {6360, 600, 6360, 1080}, {6480, 480, 6480, 1080}, {3000, 960, 3000, 1440},
+        {2520, 1440, 3000, 1440}, {3720, 960, 3720, 1920}, {2520, 1920, 3720, 1920}, {4440, 960, 4440, 2400},
+        {2520, 2400, 4440, 2400}, {5400, 960, 5400, 2880}, {2520, 2880, 5400, 2880}};
+
+    std::set<Pixel> ink;
+    const int top = 240 / 15;
+    const int height = 735 / 15;
+    for (const Rect& r : rects) {
+        const int left = r.left / 15;
+        const int width = r.width / 15;
+        for (int y = top; y < top + height; ++y) {
+            for (int x = left; x < left + width; ++x) {
+                const bool edge = x == left || x == left + width - 1 || y == top || y == top + height - 1;
+                if (r.filled || edge) {
+                    ink.insert({x, y});
+                }
+            }
+        }
+    }
+    for (const Line& l : lines) {
+        // Every line is straight across or straight down, and covers both of its end points.
+        for (int x = std::min(l.x1, l.x2) / 15; x <= std::max(l.x1, l.x2) / 15; ++x) {
+            for (int y = std::min(l.y1, l.y2) / 15; y <= std::max(l.y1, l.y2) / 15; ++y) {
+                ink.insert({x, y});
+            }
+        }
+    }
+    return ink;
+}
+
+} // namespace
+
+class MainWindowDrawingTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { ConfigureApplication(); }
+
+    void drawingMatchesItsTables()
+    {
+        KWELT window([](int) {});
+        window.Form_Load();
+        const QImage image = window.grab().toImage();
+        QCOMPARE(image.size(), QSize(441, 307));
+        const QRgb ink = window.palette().color(QPalette::WindowText).rgb();
+        const QRgb background = window.palette().color(QPalette::Button).rgb();
+        QVERIFY(ink != background);
+
+        const std::set<Pixel> expected = expectedInk();
+        // The drawing's area: right of the picture and above the frame, less the lists.
+        const QRect area(112, 0, 441 - 112, 200);
+        int checked = 0;
+        int inked = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                if (window.childAt(x, y) != nullptr) {
+                    continue;
+                }
+                const bool shouldBeInk = expected.count({x, y}) != 0;
+                const QRgb actual = image.pixel(x, y);
+                if (actual != (shouldBeInk ? ink : background)) {
+                    QFAIL(qPrintable(QStringLiteral("pixel (%1, %2) is #%3, expected %4")
+                                         .arg(x)
+                                         .arg(y)
+                                         .arg(actual & 0xFFFFFF, 6, 16, QLatin1Char('0'))
+                                         .arg(shouldBeInk ? QStringLiteral("ink") : QStringLiteral("background"))));
+                }
+                ++checked;
+                inked += shouldBeInk;
+            }
+        }
+        QVERIFY(checked > 50000);
+        QCOMPARE(inked, int(expected.size())); // no part of the drawing lies under a control
+    }
+
+    void drawingDoesNotFollowTheLists()
+    {
+        test::ModalBoxAnswerer answerer;
+        KWELT window([](int) {});
+        window.Form_Load();
+        const QImage before = window.grab(QRect(112, 0, 329, 88)).toImage();
+        Child<QComboBox>(&window, "color1")->setCurrentIndex(9);
+        Child<QComboBox>(&window, "color3")->setCurrentIndex(8);
+        Child<QComboBox>(&window, "color4")->setCurrentIndex(2);
+        const QImage after = window.grab(QRect(112, 0, 329, 88)).toImage();
+        QCOMPARE(after, before);
+    }
+};
+
+QTEST_MAIN(MainWindowDrawingTest)
+#include "main_window_drawing_test.moc"

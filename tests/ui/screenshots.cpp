@@ -1,0 +1,67 @@
+// Renders the program's windows and message boxes to PNG files, for people to look at:
+//   kwelt_screenshots OUTPUT_DIR
+// Run it through scripts/screenshots.sh, which picks the offscreen platform.
+
+#include "ui_test_support.h"
+
+#include <band_combo_box.h>
+#include <main_window.h>
+#include <start_up.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <cstdio>
+
+using namespace kwelt;
+
+namespace {
+
+bool save(QWidget* widget, const QString& path)
+{
+    const bool saved = widget->grab().save(path);
+    std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(path));
+    return saved;
+}
+
+// Sets the bands and grabs the message box that their update shows.
+bool saveMessageBox(KWELT& window, std::array<BandPosition, 4> bands, const QString& path)
+{
+    bool saved = false;
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box != nullptr && box->isVisible()) {
+            saved = save(box, path);
+            box->accept();
+        }
+    });
+    poll.start();
+    int band = 0;
+    for (const char* name : {"color1", "color2", "color3", "color4"}) {
+        test::Child<BandComboBox>(&window, name)->SetPosition(bands[static_cast<std::size_t>(band++)]);
+    }
+    return saved;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    ConfigureApplication();
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: kwelt_screenshots OUTPUT_DIR\n");
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    const auto window = StartUp([](int) {});
+    bool ok = save(window.get(), out.filePath(QStringLiteral("main-window.png")));
+    ok = saveMessageBox(*window, {0, 1, 0, 0}, out.filePath(QStringLiteral("message-black-band.png"))) && ok;
+    ok = saveMessageBox(*window, {1, 4, 0, 0}, out.filePath(QStringLiteral("message-pair.png"))) && ok;
+    ok = save(window.get(), out.filePath(QStringLiteral("main-window-after-pair.png"))) && ok;
+    return ok ? 0 : 1;
+}

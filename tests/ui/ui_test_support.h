@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QList>
+#include <QMessageBox>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <functional>
+
+class QWidget;
+
+namespace kwelt::test {
+
+// What a message box showed, and what the main window's labels showed while it was open.
+struct SeenBox
+{
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QList<QAbstractButton*>::size_type buttonCount = 0;
+    bool okIsDefault = false;
+    Qt::WindowModality modality = Qt::NonModal;
+    QStringList labelsMeanwhile; // data1..data4 of the main window, if one was given
+};
+
+// Answers every modal message box that appears while it lives: it records what the box showed
+// and presses its OK button, so that a fault in the program never leaves a test waiting.
+class ModalBoxAnswerer : public QObject
+{
+public:
+    explicit ModalBoxAnswerer(const QWidget* mainWindow = nullptr);
+
+    const QList<SeenBox>& seen() const { return m_seen; }
+    void clear() { m_seen.clear(); }
+
+private:
+    void poll();
+
+    const QWidget* m_mainWindow;
+    QTimer m_timer;
+    QList<SeenBox> m_seen;
+};
+
+// The texts of data1..data4.
+QStringList ReadoutTexts(const QWidget* mainWindow);
+
+// A child of `parent` by object name, failing loudly when it is missing.
+template <typename T>
+T* Child(const QWidget* parent, const char* name)
+{
+    T* child = parent->findChild<T*>(QLatin1String(name));
+    if (child == nullptr) {
+        qFatal("no child %s", name);
+    }
+    return child;
+}
+
+// True when every character of `text` has a glyph in `font` or in the fonts Qt falls back to.
+bool RendersWithoutMissingGlyphs(const QString& text, const QFont& font, QString* missing = nullptr);
+
+} // namespace kwelt::test

@@ -1,0 +1,37 @@
+#include "band_combo_box.h"
+
+#include "qt_text.h"
+
+#include <QSignalBlocker>
+
+namespace kwelt {
+
+BandComboBox::BandComboBox(QWidget* parent)
+    : QComboBox(parent)
+{
+    setEditable(false);
+    // Entries stay in the order they were appended: their position is their meaning.
+    setInsertPolicy(QComboBox::InsertAtBottom);
+    connect(this, &QComboBox::currentIndexChanged, this, &BandComboBox::Click);
+}
+
+void BandComboBox::AppendEntry(std::u16string_view text)
+{
+    // QComboBox selects the first entry added to an empty list by itself; undo that quietly.
+    const QSignalBlocker quiet(this);
+    const int selected = currentIndex();
+    addItem(ToQString(text));
+    setCurrentIndex(selected);
+}
+
+BandPosition BandComboBox::Position() const
+{
+    return static_cast<BandPosition>(currentIndex());
+}
+
+void BandComboBox::SetPosition(BandPosition position)
+{
+    setCurrentIndex(position);
+}
+
+} // namespace kwelt

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <kwelt/band_position.h>
+
+#include <QComboBox>
+
+#include <string_view>
+
+namespace kwelt {
+
+// A pick-only drop-down list of band colours. It starts empty with nothing selected;
+// appending entries selects nothing and raises nothing; every change of the selection,
+// whether the program sets it or the user picks an entry by mouse or keyboard, raises
+// Click once.
+class BandComboBox : public QComboBox
+{
+    Q_OBJECT
+
+public:
+    explicit BandComboBox(QWidget* parent = nullptr);
+
+    void AppendEntry(std::u16string_view text);
+    BandPosition Position() const;
+    void SetPosition(BandPosition position);
+
+signals:
+    void Click();
+};
+
+} // namespace kwelt

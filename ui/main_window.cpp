@@ -1,0 +1,219 @@
+#include "main_window.h"
+
+#include "band_combo_box.h"
+#include "main_window_layout.h"
+#include "message_boxes.h"
+#include "program_picture.h"
+#include "qt_text.h"
+#include "resistor_drawing.h"
+
+#include <kwelt/core.h>
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+#include <cstdlib>
+#include <exception>
+
+namespace kwelt {
+
+namespace layout = main_window_layout;
+
+namespace {
+
+template <typename Widget>
+Widget* place(Widget* widget, const char* name, const TwipsRect& rect)
+{
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(ToPixels(rect));
+    return widget;
+}
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, const TwipsRect& rect)
+{
+    auto* button = place(new QPushButton(text, parent), name, rect);
+    // Neither button is pressed by Enter or Esc.
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+QLabel* makeReadoutLabel(QWidget* frame, const char* name, const TwipsRect& rect, const QColor& background,
+    Qt::Alignment alignment, const QString& text = {})
+{
+    auto* label = place(new QLabel(text, frame), name, rect);
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    // Children take the window's background role unless they name their own.
+    label->setBackgroundRole(QPalette::Window);
+    label->setAutoFillBackground(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, background);
+    label->setPalette(palette);
+    return label;
+}
+
+// Labels and the frame title are written in the system's button-text colour.
+void useButtonTextColour(QWidget* widget)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, palette.color(QPalette::ButtonText));
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+KWELT::KWELT(EndProgram endProgram, QWidget* parent)
+    : QWidget(parent,
+        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+            | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    , m_endProgram(std::move(endProgram))
+{
+    setObjectName(QStringLiteral("KWELT"));
+    setWindowTitle(QStringLiteral("Brandelwick : KWELT"));
+    setWindowIcon(QIcon(ProgramPicture()));
+    setFixedSize(TwipsToPixels(layout::ClientWidth), TwipsToPixels(layout::ClientHeight));
+    // The 3-D face colour: the colour of buttons.
+    setBackgroundRole(QPalette::Button);
+    setAutoFillBackground(true);
+
+    color1 = place(new BandComboBox(this), "color1", layout::color1);
+    color2 = place(new BandComboBox(this), "color2", layout::color2);
+    color3 = place(new BandComboBox(this), "color3", layout::color3);
+    color4 = place(new BandComboBox(this), "color4", layout::color4);
+    Command1 = makeButton(this, "Command1", QStringLiteral("About"), layout::Command1);
+    Command2 = makeButton(this, "Command2", QStringLiteral("Exit"), layout::Command2);
+
+    Frame1 = place(new QGroupBox(QStringLiteral("ค่าที่อ่านได้"), this), "Frame1", layout::Frame1); // the value read
+    useButtonTextColour(Frame1);
+    const QColor lightYellow(255, 255, 192);
+    const QColor lightOrange(255, 224, 192);
+    data1 = makeReadoutLabel(Frame1, "data1", layout::data1, lightYellow, Qt::AlignHCenter);
+    data2 = makeReadoutLabel(Frame1, "data2", layout::data2, lightYellow, Qt::AlignHCenter);
+    data3 = makeReadoutLabel(Frame1, "data3", layout::data3, lightYellow, Qt::AlignHCenter);
+    data4 = makeReadoutLabel(Frame1, "data4", layout::data4, lightOrange, Qt::AlignLeft,
+        QStringLiteral("ผิดพลาด")); // error
+
+    Label1 = place(new QLabel(QStringLiteral("Version 1.0"), this), "Label1", layout::Label1);
+    Label1->setAlignment(Qt::AlignCenter);
+    useButtonTextColour(Label1);
+
+    Image1 = place(new QLabel(this), "Image1", layout::Image1);
+    Image1->setPixmap(ProgramPicture());
+    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    QWidget::setTabOrder(color1, color2);
+    QWidget::setTabOrder(color2, color3);
+    QWidget::setTabOrder(color3, color4);
+    QWidget::setTabOrder(color4, Command1);
+    QWidget::setTabOrder(Command1, Command2);
+    color1->setFocus();
+
+    connect(color1, &BandComboBox::Click, this, &KWELT::color1_Click);
+    connect(color2, &BandComboBox::Click, this, &KWELT::color2_Click);
+    connect(color3, &BandComboBox::Click, this, &KWELT::color3_Click);
+    connect(color4, &BandComboBox::Click, this, &KWELT::color4_Click);
+    connect(Command1, &QPushButton::clicked, this, &KWELT::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &KWELT::Command2_Click);
+}
+
+void KWELT::Form_Load()
+{
+    runHandler([this] {
+        BandComboBox* const lists[] = {color1, color2, color3, color4};
+        for (std::size_t band = 0; band < BandLists.size(); ++band) {
+            for (std::u16string_view entry : BandLists[band].entries) {
+                lists[band]->AppendEntry(entry);
+            }
+            // Raises the list's Click, which updates the read-out before the next list is filled.
+            lists[band]->SetPosition(BandLists[band].initialPosition);
+        }
+        UpdateValue();
+    });
+}
+
+void KWELT::UpdateValue()
+{
+    const BandPosition p1 = color1->Position();
+    const BandPosition p2 = color2->Position();
+    const BandPosition p3 = color3->Position();
+    const BandPosition p4 = color4->Position();
+    emit positionsRead(p1, p2, p3, p4);
+    const BandReadout readout = DecodeBands(p1, p2, p3, p4);
+
+    // A message box waits for the user; the labels written before it show their new text
+    // meanwhile, the others their old.
+    if (readout.finding == CheckFinding::BlackFirstBand) {
+        ShowFindingMessage(this, ToQString(readout.message));
+    }
+    data1->setText(ToQString(readout.digit1Text));
+    data2->setText(ToQString(readout.digit2Text));
+    if (readout.finding == CheckFinding::NonStandardPair) {
+        ShowFindingMessage(this, ToQString(readout.message));
+    }
+    data3->setText(ToQString(readout.multiplierText));
+    data4->setText(ToQString(readout.toleranceText));
+}
+
+void KWELT::color1_Click()
+{
+    runHandler([this] { UpdateValue(); });
+}
+
+void KWELT::color2_Click()
+{
+    runHandler([this] { UpdateValue(); });
+}
+
+void KWELT::color3_Click()
+{
+    runHandler([this] { UpdateValue(); });
+}
+
+void KWELT::color4_Click()
+{
+    runHandler([this] { UpdateValue(); });
+}
+
+void KWELT::Command1_Click()
+{ }
+
+void KWELT::Command2_Click()
+{
+    m_endProgram(EXIT_SUCCESS);
+}
+
+void KWELT::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    QPainter painter(this);
+    PaintResistorDrawing(painter, palette().color(QPalette::WindowText));
+}
+
+void KWELT::closeEvent(QCloseEvent* event)
+{
+    // A disabled window cannot be closed from its title bar either.
+    if (!isEnabled()) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
+}
+
+template <typename Handler>
+void KWELT::runHandler(Handler&& handler)
+{
+    try {
+        handler();
+    } catch (const std::exception& error) {
+        ShowUnhandledError(QString::fromUtf8(error.what()));
+        m_endProgram(EXIT_FAILURE);
+    } catch (...) {
+        ShowUnhandledError(QStringLiteral("Unknown error"));
+        m_endProgram(EXIT_FAILURE);
+    }
+}
+
+} // namespace kwelt

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "program_exit.h"
+
+#include <kwelt/band_position.h>
+
+#include <QWidget>
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+namespace kwelt {
+
+class BandComboBox;
+
+// The main window: four band lists, the read-out, the resistor drawing, About and Exit.
+class KWELT : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit KWELT(EndProgram endProgram, QWidget* parent = nullptr);
+
+    // Fills the four lists, sets each to its starting colour and shows the read-out of those
+    // bands. Runs once, while the window is still hidden.
+    void Form_Load();
+
+    // Decodes the selected bands into the read-out labels, warning about a fault in the
+    // first two bands with a message box.
+    void UpdateValue();
+
+signals:
+    // UpdateValue has read the four band positions and is about to show their read-out.
+    void positionsRead(kwelt::BandPosition p1, kwelt::BandPosition p2, kwelt::BandPosition p3, kwelt::BandPosition p4);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void color1_Click();
+    void color2_Click();
+    void color3_Click();
+    void color4_Click();
+    void Command1_Click();
+    void Command2_Click();
+
+    // Runs an event handler. An error that escapes it is reported and ends the program; it
+    // never travels on through Qt's event loop.
+    template <typename Handler>
+    void runHandler(Handler&& handler);
+
+    EndProgram m_endProgram;
+
+    BandComboBox* color1;
+    BandComboBox* color2;
+    BandComboBox* color3;
+    BandComboBox* color4;
+    QPushButton* Command1;
+    QPushButton* Command2;
+    QGroupBox* Frame1;
+    QLabel* data1;
+    QLabel* data2;
+    QLabel* data3;
+    QLabel* data4;
+    QLabel* Label1;
+    QLabel* Image1;
+};
+
+} // namespace kwelt

@@ -1,0 +1,25 @@
+#include "message_boxes.h"
+
+#include <QGuiApplication>
+#include <QMessageBox>
+
+namespace kwelt {
+
+void ShowFindingMessage(QWidget* parent, const QString& message)
+{
+    QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationName(), message, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+void ShowUnhandledError(const QString& text)
+{
+    QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationName(), text, QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+} // namespace kwelt

@@ -1,0 +1,10 @@
+#include "program_picture.h"
+
+namespace kwelt {
+
+QPixmap ProgramPicture()
+{
+    return QPixmap(QStringLiteral(":/kwelt/kwelt.png"));
+}
+
+} // namespace kwelt

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+#include <string_view>
+
+namespace kwelt {
+
+// The core's texts are UTF-16, as QString is.
+inline QString ToQString(std::u16string_view text)
+{
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace kwelt

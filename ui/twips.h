@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QRect>
+
+namespace kwelt {
+
+// The window layouts are kept in twips (1/1440 inch), the unit they were designed in.
+// At 96 dots per inch 15 twips make one pixel; Qt scales these logical pixels on high-dpi
+// screens by itself.
+inline constexpr int TwipsPerPixel = 15;
+
+constexpr int TwipsToPixels(int twips)
+{
+    return twips / TwipsPerPixel;
+}
+
+struct TwipsRect
+{
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+inline QRect ToPixels(const TwipsRect& r)
+{
+    return {TwipsToPixels(r.left), TwipsToPixels(r.top), TwipsToPixels(r.width), TwipsToPixels(r.height)};
+}
+
+} // namespace kwelt
