@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include "about_window.h"
 #include "band_combo_box.h"
 #include "main_window_layout.h"
 #include "message_boxes.h"
@@ -9,6 +10,7 @@
 
 #include <kwelt/core.h>
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -178,7 +180,13 @@ void KWELT::color4_Click()
 }
 
 void KWELT::Command1_Click()
-{ }
+{
+    runHandler([this] {
+        // The About window owns itself: it is deleted when it closes.
+        auto* about = new AboutKWELT(this);
+        about->show();
+    });
+}
 
 void KWELT::Command2_Click()
 {
@@ -200,6 +208,23 @@ void KWELT::closeEvent(QCloseEvent* event)
         return;
     }
     QWidget::closeEvent(event);
+}
+
+void KWELT::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    // While the About window keeps this window disabled, activating this window (a click on
+    // it, or its taskbar button) brings the About window to the front instead, so that the
+    // way out is never hidden.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !isEnabled()) {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (qobject_cast<AboutKWELT*>(window) != nullptr && window->isVisible()) {
+                window->raise();
+                window->activateWindow();
+                break;
+            }
+        }
+    }
 }
 
 template <typename Handler>

@@ -4,6 +4,7 @@
 
 #include "ui_test_support.h"
 
+#include <about_window.h>
 #include <band_combo_box.h>
 #include <main_window.h>
 #include <start_up.h>
@@ -63,5 +64,9 @@ int main(int argc, char** argv)
     ok = saveMessageBox(*window, {0, 1, 0, 0}, out.filePath(QStringLiteral("message-black-band.png"))) && ok;
     ok = saveMessageBox(*window, {1, 4, 0, 0}, out.filePath(QStringLiteral("message-pair.png"))) && ok;
     ok = save(window.get(), out.filePath(QStringLiteral("main-window-after-pair.png"))) && ok;
+    auto* about = new AboutKWELT(window.get()); // deletes itself when closed
+    about->show();
+    ok = save(about, out.filePath(QStringLiteral("about-window.png"))) && ok;
+    about->close();
     return ok ? 0 : 1;
 }

@@ -1,0 +1,290 @@
+// The About window: its layout and credits, its read-only text, focus, and the way it keeps
+// the main window disabled for exactly as long as it exists.
+
+#include "ui_test_support.h"
+
+#include <about_window.h>
+#include <band_combo_box.h>
+#include <main_window.h>
+#include <start_up.h>
+
+#include <QClipboard>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextEdit>
+
+#include <optional>
+
+using namespace kwelt;
+using namespace kwelt::test;
+
+namespace {
+
+const QString Credits
+    = QStringLiteral("kWELT : Brandelwick\r\n--- By ---\r\nTamrovi\r\nOskelund\r\n--- Pellacourt ---\r\nRavenmoor\r\n");
+
+QList<AboutKWELT*> aboutWindows()
+{
+    QList<AboutKWELT*> found;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* about = qobject_cast<AboutKWELT*>(window)) {
+            found.append(about);
+        }
+    }
+    return found;
+}
+
+// Lets deleteLater() happen.
+void processDeletions()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+class AboutWindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { ConfigureApplication(); }
+
+    void init()
+    {
+        m_ended.reset();
+        m_main = StartUp([this](int code) { m_ended = code; });
+        QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+    }
+
+    void cleanup()
+    {
+        for (AboutKWELT* about : aboutWindows()) {
+            delete about;
+        }
+        m_main.reset();
+        processDeletions();
+    }
+
+    void windowFrame()
+    {
+        AboutKWELT* about = openAbout();
+        QVERIFY(about);
+        QVERIFY(about->isVisible());
+        QCOMPARE(about->windowTitle(), QStringLiteral("About KWELT version 1.0"));
+        QCOMPARE(about->minimumSize(), QSize(379, 213));
+        QCOMPARE(about->maximumSize(), QSize(379, 213));
+        QCOMPARE(about->parentWidget(), nullptr); // no owner
+        QCOMPARE(about->windowType(), Qt::Tool); // no taskbar button, a short title bar
+        const Qt::WindowFlags flags = about->windowFlags();
+        QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+        QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+        QVERIFY(about->windowIcon().isNull()); // no icon in the title bar
+        QCOMPARE(about->palette().color(about->backgroundRole()), about->palette().color(QPalette::Button));
+    }
+
+    void controls_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("expected");
+        QTest::newRow("product name") << "Label1" << QRect(1200 / 15, 120 / 15, 3135 / 15, 975 / 15);
+        QTest::newRow("credits") << "Text1" << QRect(240 / 15, 1320 / 15, 5295 / 15, 1695 / 15);
+        QTest::newRow("OK") << "Command1" << QRect(4440 / 15, 360 / 15, 1095 / 15, 495 / 15);
+        QTest::newRow("picture") << "Image1" << QRect(240 / 15, 240 / 15, 480 / 15, 480 / 15);
+    }
+
+    void controls()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, expected);
+        AboutKWELT* about = openAbout();
+        QVERIFY(about);
+        auto* widget = Child<QWidget>(about, name.toLatin1().constData());
+        QCOMPARE(widget->geometry(), expected);
+        QVERIFY(widget->isVisible());
+        QVERIFY(widget->isEnabled());
+    }
+
+    void texts()
+    {
+        AboutKWELT* about = openAbout();
+        QVERIFY(about);
+        auto* product = Child<QLabel>(about, "Label1");
+        QCOMPARE(product->text(), QStringLiteral("kWELT"));
+        QCOMPARE(product->font().family(), QStringLiteral("Times New Roman"));
+        QCOMPARE(product->font().pointSize(), 36);
+        QCOMPARE(product->font().weight(), QFont::Bold);
+        QVERIFY(!product->font().italic() && !product->font().underline() && !product->font().strikeOut());
+        QCOMPARE(product->alignment(), Qt::AlignCenter);
+        QCOMPARE(product->frameShape(), QFrame::Box);
+        QCOMPARE(Child<QPushButton>(about, "Command1")->text(), QStringLiteral("OK"));
+        QCOMPARE(Child<QLabel>(about, "Image1")->pixmap().size(), QSize(32, 32));
+
+        QCOMPARE(AboutKWELT::CreditsText(), Credits);
+        // Six lines and the empty one after the last line break, all visible at once.
+        auto* credits = Child<QTextEdit>(about, "Text1");
+        const QStringList lines{QStringLiteral("kWELT : Brandelwick"), QStringLiteral("--- By ---"),
+            QStringLiteral("Tamrovi"), QStringLiteral("Oskelund"), QStringLiteral("--- Pellacourt ---"),
+            QStringLiteral("Ravenmoor"), QString()};
+        QStringList shown;
+        for (QTextBlock block = credits->document()->begin(); block.isValid(); block = block.next()) {
+            shown.append(block.text());
+        }
+        QCOMPARE(shown, lines);
+        QVERIFY(credits->document()->size().height() <= credits->viewport()->height());
+        QVERIFY(credits->document()->size().width() <= credits->viewport()->width());
+    }
+
+    void creditsAreReadOnly()
+    {
+        AboutKWELT* about = openAbout();
+        QVERIFY(about);
+        auto* credits = Child<QTextEdit>(about, "Text1");
+        const QString before = credits->toPlainText();
+        QVERIFY(credits->isReadOnly());
+        QTest::keyClicks(credits, QStringLiteral("typed"));
+        QTest::keyClick(credits, Qt::Key_Return);
+        QApplication::clipboard()->setText(QStringLiteral("pasted"));
+        QTest::keyClick(credits, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(credits, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(credits, Qt::Key_Delete);
+        QTest::keyClick(credits, Qt::Key_Backspace);
+        QTest::keyClick(credits, Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(credits->toPlainText(), before);
+        // Selecting and copying works.
+        QTest::keyClick(credits, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(credits, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), before);
+    }
+
+    void focusAndTab()
+    {
+        AboutKWELT* about = openAbout();
+        QVERIFY(about);
+        QApplication::setActiveWindow(about);
+        QVERIFY(QTest::qWaitForWindowActive(about));
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Text1"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Text1"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
+    }
+
+    void enterAndEscapeDoNotPressOk()
+    {
+        AboutKWELT* about = openAbout();
+        QVERIFY(about);
+        auto* ok = Child<QPushButton>(about, "Command1");
+        QVERIFY(!ok->isDefault() && !ok->autoDefault());
+        QTest::keyClick(Child<QTextEdit>(about, "Text1"), Qt::Key_Return);
+        QTest::keyClick(Child<QTextEdit>(about, "Text1"), Qt::Key_Enter);
+        QTest::keyClick(about, Qt::Key_Escape);
+        processDeletions();
+        QCOMPARE(aboutWindows().size(), 1);
+        QVERIFY(!m_main->isEnabled());
+    }
+
+    void mainWindowIgnoresInputWhileOpen()
+    {
+        AboutKWELT* about = openAbout();
+        QVERIFY(about);
+        QVERIFY(!m_main->isEnabled());
+        auto* band1 = Child<BandComboBox>(m_main.get(), "color1");
+        QTest::mouseClick(band1, Qt::LeftButton);
+        QTest::keyClick(band1, Qt::Key_Down);
+        QCOMPARE(band1->currentIndex(), 1);
+        QVERIFY(QApplication::activePopupWidget() == nullptr); // the list did not open
+        QTest::mouseClick(Child<QPushButton>(m_main.get(), "Command2"), Qt::LeftButton);
+        QVERIFY(!m_ended); // Exit did nothing
+        QTest::mouseClick(Child<QPushButton>(m_main.get(), "Command1"), Qt::LeftButton);
+        QCOMPARE(aboutWindows().size(), 1); // About cannot be pressed again
+        QVERIFY(!m_main->close()); // nor can the main window be closed
+        QVERIFY(m_main->isVisible());
+    }
+
+    void okEnablesTheMainWindowAndGoes()
+    {
+        QPointer<AboutKWELT> about = openAbout();
+        QVERIFY(about);
+        // The main window is enabled before the About window goes.
+        bool enabledWhenClosing = false;
+        connect(about.data(), &QObject::destroyed, this, [&] { enabledWhenClosing = m_main->isEnabled(); });
+        QTest::mouseClick(Child<QPushButton>(about.data(), "Command1"), Qt::LeftButton);
+        QVERIFY(m_main->isEnabled());
+        processDeletions();
+        QVERIFY(about.isNull());
+        QVERIFY(enabledWhenClosing);
+        QVERIFY(aboutWindows().isEmpty());
+
+        // The main window works again at once.
+        QTest::keyClick(Child<BandComboBox>(m_main.get(), "color3"), Qt::Key_Down);
+        QCOMPARE(ReadoutTexts(m_main.get()).value(2), QStringLiteral("x  10"));
+    }
+
+    void closeRequestEnablesTheMainWindow()
+    {
+        QPointer<AboutKWELT> about = openAbout();
+        QVERIFY(about);
+        QVERIFY(about->close()); // as the close box, the system menu and Alt+F4 ask
+        QVERIFY(m_main->isEnabled());
+        processDeletions();
+        QVERIFY(about.isNull());
+    }
+
+    void destroyingTheWindowEnablesTheMainWindow()
+    {
+        AboutKWELT* about = openAbout();
+        QVERIFY(about);
+        delete about;
+        QVERIFY(m_main->isEnabled());
+    }
+
+    void everyOpeningIsANewWindowWithTheSameContent()
+    {
+        QPointer<AboutKWELT> first = openAbout();
+        QVERIFY(first);
+        Child<QTextEdit>(first.data(), "Text1")->selectAll();
+        QTest::mouseClick(Child<QPushButton>(first.data(), "Command1"), Qt::LeftButton);
+        processDeletions();
+        QVERIFY(first.isNull());
+
+        AboutKWELT* second = openAbout();
+        QVERIFY(second);
+        QVERIFY(!m_main->isEnabled());
+        auto* credits = Child<QTextEdit>(second, "Text1");
+        QVERIFY(!credits->textCursor().hasSelection());
+        QCOMPARE(credits->document()->blockCount(), 7);
+    }
+
+    void activatingTheMainWindowRaisesTheAboutWindow()
+    {
+        AboutKWELT* about = openAbout();
+        QVERIFY(about);
+        QApplication::setActiveWindow(m_main.get());
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(about));
+    }
+
+private:
+    // Presses About on the main window and returns the About window it opened.
+    AboutKWELT* openAbout()
+    {
+        QTest::mouseClick(Child<QPushButton>(m_main.get(), "Command1"), Qt::LeftButton);
+        const QList<AboutKWELT*> windows = aboutWindows();
+        if (windows.size() != 1) {
+            qWarning("expected one About window, found %lld", static_cast<long long>(windows.size()));
+            return nullptr;
+        }
+        return windows.first();
+    }
+
+    std::unique_ptr<KWELT> m_main;
+    std::optional<int> m_ended;
+};
+
+QTEST_MAIN(AboutWindowTest)
+#include "about_window_test.moc"

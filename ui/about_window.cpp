@@ -1,0 +1,117 @@
+#include "about_window.h"
+
+#include "about_window_layout.h"
+#include "program_picture.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTextEdit>
+
+namespace kwelt {
+
+namespace layout = about_window_layout;
+
+AboutKWELT::AboutKWELT(QWidget* mainWindow)
+    : QWidget(nullptr,
+        Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+            | Qt::MSWindowsFixedSizeDialogHint)
+    , m_mainWindow(mainWindow)
+{
+    setObjectName(QStringLiteral("AboutKWELT"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("About KWELT version 1.0"));
+    setFixedSize(TwipsToPixels(layout::ClientWidth), TwipsToPixels(layout::ClientHeight));
+    setBackgroundRole(QPalette::Button);
+    setAutoFillBackground(true);
+
+    Label1 = new QLabel(QStringLiteral("kWELT"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(ToPixels(layout::Label1));
+    QFont productFont(QStringLiteral("Times New Roman"), 36, QFont::Bold);
+    productFont.setItalic(false);
+    productFont.setUnderline(false);
+    productFont.setStrikeOut(false);
+    Label1->setFont(productFont);
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setFrameShape(QFrame::Box);
+    Label1->setLineWidth(1);
+
+    Text1 = new QTextEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setGeometry(ToPixels(layout::Text1));
+    Text1->setPlainText(CreditsText());
+    // The user can select and copy the credits, never change them.
+    Text1->setReadOnly(true);
+    Text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    Text1->setTabChangesFocus(true);
+    Text1->setAcceptRichText(false);
+    // A narrow margin, so that all seven lines (the last one empty) fit without scrolling.
+    Text1->document()->setDocumentMargin(1);
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    Command1 = new QPushButton(QStringLiteral("OK"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(ToPixels(layout::Command1));
+    // Neither Enter nor Esc presses OK.
+    Command1->setAutoDefault(false);
+    Command1->setDefault(false);
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(ToPixels(layout::Image1));
+    Image1->setPixmap(ProgramPicture());
+    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    QWidget::setTabOrder(Text1, Command1);
+    Text1->setFocus();
+
+    connect(Command1, &QPushButton::clicked, this, &AboutKWELT::Command1_Click);
+    Form_Load();
+}
+
+AboutKWELT::~AboutKWELT()
+{
+    // Whatever path destroyed the window, the main window must not stay disabled.
+    enableMainWindow();
+}
+
+QString AboutKWELT::CreditsText()
+{
+    return QStringLiteral("kWELT : Brandelwick\r\n"
+                          "--- By ---\r\n"
+                          "Tamrovi\r\n"
+                          "Oskelund\r\n"
+                          "--- Pellacourt ---\r\n"
+                          "Ravenmoor\r\n");
+}
+
+void AboutKWELT::Form_Load()
+{
+    if (m_mainWindow) {
+        m_mainWindow->setEnabled(false);
+    }
+}
+
+void AboutKWELT::Command1_Click()
+{
+    enableMainWindow();
+    close();
+}
+
+void AboutKWELT::closeEvent(QCloseEvent* event)
+{
+    // The close box, the system menu and Alt+F4 end up here, as OK does.
+    enableMainWindow();
+    QWidget::closeEvent(event);
+}
+
+void AboutKWELT::enableMainWindow()
+{
+    if (m_mainWindow) {
+        m_mainWindow->setEnabled(true);
+    }
+}
+
+} // namespace kwelt

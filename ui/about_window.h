@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+class QLabel;
+class QTextEdit;
+class QPushButton;
+
+namespace kwelt {
+
+// The credits window. It has no owner: the main window stays disabled while it is open, which
+// blocks the main window without a modal display. However the About window goes, the main
+// window is enabled again first.
+class AboutKWELT : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Creates the window hidden; its load handler disables `mainWindow`. The window deletes
+    // itself when it is closed.
+    explicit AboutKWELT(QWidget* mainWindow);
+    ~AboutKWELT() override;
+
+    // The six credit lines, each ending in CR LF.
+    static QString CreditsText();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Form_Load();
+    void Command1_Click();
+    void enableMainWindow();
+
+    QPointer<QWidget> m_mainWindow;
+
+    QLabel* Label1;
+    QTextEdit* Text1;
+    QPushButton* Command1;
+    QLabel* Image1;
+};
+
+} // namespace kwelt
