@@ -1,4 +1,5 @@
-// Writes kwelt.ico and kwelt.png from the picture's text source:
+// Writes kwelt.ico, kwelt_icon_image.bin (the icon's one image, as the Windows resource script
+// takes it) and kwelt.png from the picture's text source:
 //   kwelt_make_program_picture kwelt_icon.txt OUTPUT_DIR
 // The committed picture files are made with it; a test checks that they still match.
 
@@ -29,6 +30,12 @@ int main(int argc, char** argv)
     QFile ico(dir + QStringLiteral("/kwelt.ico"));
     if (!ico.open(QIODevice::WriteOnly) || ico.write(kwelt::picture::ToIco(*grid)) < 0) {
         err << "cannot write " << ico.fileName() << "\n";
+        return 1;
+    }
+    QFile image(dir + QStringLiteral("/kwelt_icon_image.bin"));
+    if (!image.open(QIODevice::WriteOnly)
+        || image.write(kwelt::picture::ToIco(*grid).mid(kwelt::picture::IcoHeaderSize)) < 0) {
+        err << "cannot write " << image.fileName() << "\n";
         return 1;
     }
     if (!kwelt::picture::ToImage(*grid).save(dir + QStringLiteral("/kwelt.png"), "PNG")) {

@@ -89,7 +89,7 @@ QByteArray ToIco(const Grid& grid)
     appendLe(ico, 1, 2);
     appendLe(ico, 4, 2);
     appendLe(ico, imageSize, 4);
-    appendLe(ico, 22, 4);
+    appendLe(ico, IcoHeaderSize, 4);
 
     // BITMAPINFOHEADER; the height counts the colour bitmap and the mask together.
     appendLe(ico, headerSize, 4);

@@ -27,6 +27,9 @@ std::optional<Grid> ParseGrid(const QString& text, QString* error);
 // The picture as a 32-bit image with an alpha channel.
 QImage ToImage(const Grid& grid);
 
+// The icon file's own header: the directory and its one entry. The image follows.
+inline constexpr int IcoHeaderSize = 22;
+
 // The picture as a Windows icon file: one 32 x 32 image at 4 bits per pixel with a 1-bit
 // transparency mask, 744 bytes of image data behind the 22-byte file header.
 QByteArray ToIco(const Grid& grid);
