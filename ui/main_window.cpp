@@ -6,6 +6,7 @@
 #include "message_boxes.h"
 #include "program_picture.h"
 #include "qt_text.h"
+#include "readout_label.h"
 #include "resistor_drawing.h"
 
 #include <kwelt/core.h>
@@ -43,10 +44,10 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, 
     return button;
 }
 
-QLabel* makeReadoutLabel(QWidget* frame, const char* name, const TwipsRect& rect, const QColor& background,
-    Qt::Alignment alignment, const QString& text = {})
+ReadoutLabel* makeReadoutLabel(QWidget* frame, const char* name, const QString& accessibleName, const TwipsRect& rect,
+    const QColor& background, Qt::Alignment alignment, const QString& text = {})
 {
-    auto* label = place(new QLabel(text, frame), name, rect);
+    auto* label = place(new ReadoutLabel(text, accessibleName, frame), name, rect);
     label->setAlignment(alignment | Qt::AlignVCenter);
     // Children take the window's background role unless they name their own.
     label->setBackgroundRole(QPalette::Window);
@@ -55,6 +56,28 @@ QLabel* makeReadoutLabel(QWidget* frame, const char* name, const TwipsRect& rect
     palette.setColor(QPalette::Window, background);
     label->setPalette(palette);
     return label;
+}
+
+// "Colour N", as the program's messages call the bands.
+QString colourNumber(int band)
+{
+    return QStringLiteral("สีที่ %1").arg(band);
+}
+
+BandComboBox* makeList(QWidget* parent, const char* name, int band, const TwipsRect& rect)
+{
+    auto* list = place(new BandComboBox(parent), name, rect);
+    list->setAccessibleName(colourNumber(band));
+    // Qt names a combo box by its current entry for Linux screen readers; the description
+    // still says which band it is.
+    list->setAccessibleDescription(colourNumber(band));
+    return list;
+}
+
+// "The value read, colour N": the read-out field of band N.
+QString readoutName(int band)
+{
+    return QStringLiteral("ค่าที่อ่านได้ ") + colourNumber(band);
 }
 
 // Labels and the frame title are written in the system's button-text colour.
@@ -81,10 +104,10 @@ KWELT::KWELT(EndProgram endProgram, QWidget* parent)
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
 
-    color1 = place(new BandComboBox(this), "color1", layout::color1);
-    color2 = place(new BandComboBox(this), "color2", layout::color2);
-    color3 = place(new BandComboBox(this), "color3", layout::color3);
-    color4 = place(new BandComboBox(this), "color4", layout::color4);
+    color1 = makeList(this, "color1", 1, layout::color1);
+    color2 = makeList(this, "color2", 2, layout::color2);
+    color3 = makeList(this, "color3", 3, layout::color3);
+    color4 = makeList(this, "color4", 4, layout::color4);
     Command1 = makeButton(this, "Command1", QStringLiteral("About"), layout::Command1);
     Command2 = makeButton(this, "Command2", QStringLiteral("Exit"), layout::Command2);
 
@@ -92,10 +115,10 @@ KWELT::KWELT(EndProgram endProgram, QWidget* parent)
     useButtonTextColour(Frame1);
     const QColor lightYellow(255, 255, 192);
     const QColor lightOrange(255, 224, 192);
-    data1 = makeReadoutLabel(Frame1, "data1", layout::data1, lightYellow, Qt::AlignHCenter);
-    data2 = makeReadoutLabel(Frame1, "data2", layout::data2, lightYellow, Qt::AlignHCenter);
-    data3 = makeReadoutLabel(Frame1, "data3", layout::data3, lightYellow, Qt::AlignHCenter);
-    data4 = makeReadoutLabel(Frame1, "data4", layout::data4, lightOrange, Qt::AlignLeft,
+    data1 = makeReadoutLabel(Frame1, "data1", readoutName(1), layout::data1, lightYellow, Qt::AlignHCenter);
+    data2 = makeReadoutLabel(Frame1, "data2", readoutName(2), layout::data2, lightYellow, Qt::AlignHCenter);
+    data3 = makeReadoutLabel(Frame1, "data3", readoutName(3), layout::data3, lightYellow, Qt::AlignHCenter);
+    data4 = makeReadoutLabel(Frame1, "data4", readoutName(4), layout::data4, lightOrange, Qt::AlignLeft,
         QStringLiteral("ผิดพลาด")); // error
 
     Label1 = place(new QLabel(QStringLiteral("Version 1.0"), this), "Label1", layout::Label1);
@@ -150,13 +173,13 @@ void KWELT::UpdateValue()
     if (readout.finding == CheckFinding::BlackFirstBand) {
         ShowFindingMessage(this, ToQString(readout.message));
     }
-    data1->setText(ToQString(readout.digit1Text));
-    data2->setText(ToQString(readout.digit2Text));
+    data1->SetReadout(ToQString(readout.digit1Text));
+    data2->SetReadout(ToQString(readout.digit2Text));
     if (readout.finding == CheckFinding::NonStandardPair) {
         ShowFindingMessage(this, ToQString(readout.message));
     }
-    data3->setText(ToQString(readout.multiplierText));
-    data4->setText(ToQString(readout.toleranceText));
+    data3->SetReadout(ToQString(readout.multiplierText));
+    data4->SetReadout(ToQString(readout.toleranceText));
 }
 
 void KWELT::color1_Click()

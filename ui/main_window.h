@@ -13,6 +13,7 @@ class QPushButton;
 namespace kwelt {
 
 class BandComboBox;
+class ReadoutLabel;
 
 // The main window: four band lists, the read-out, the resistor drawing, About and Exit.
 class KWELT : public QWidget
@@ -61,10 +62,10 @@ private:
     QPushButton* Command1;
     QPushButton* Command2;
     QGroupBox* Frame1;
-    QLabel* data1;
-    QLabel* data2;
-    QLabel* data3;
-    QLabel* data4;
+    ReadoutLabel* data1;
+    ReadoutLabel* data2;
+    ReadoutLabel* data3;
+    ReadoutLabel* data4;
     QLabel* Label1;
     QLabel* Image1;
 };

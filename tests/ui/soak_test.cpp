@@ -123,7 +123,9 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(main.get()));
         QList<Happening> log;
         connect(main.get(), &KWELT::positionsRead, this,
-            [&](BandPosition a, BandPosition b, BandPosition c, BandPosition d) { log.append(Update{{a, b, c, d}}); });
+            [&](BandPosition a, BandPosition b, BandPosition c, BandPosition d) {
+                log.append(Update{{a, b, c, d}});
+            });
         BoxPresser presser;
         presser.log = &log;
         qApp->installEventFilter(&presser);
@@ -217,7 +219,8 @@ private slots:
             QVERIFY2(main->isEnabled() == after.isEmpty(), where());
             for (QWidget* window : QApplication::topLevelWidgets()) {
                 if (window->isVisible() && window != main.get() && !after.contains(window)) {
-                    QFAIL(qPrintable(QStringLiteral("%1: left open: %2").arg(where(), window->metaObject()->className())));
+                    QFAIL(qPrintable(
+                        QStringLiteral("%1: left open: %2").arg(where(), window->metaObject()->className())));
                 }
             }
 
@@ -237,8 +240,8 @@ private slots:
             }
             log.clear();
 
-            const BandReadout expected = DecodeBands(lists[0]->Position(), lists[1]->Position(),
-                lists[2]->Position(), lists[3]->Position());
+            const BandReadout expected
+                = DecodeBands(lists[0]->Position(), lists[1]->Position(), lists[2]->Position(), lists[3]->Position());
             const QStringList expectedTexts{QString::fromStdU16String(expected.digit1Text),
                 QString::fromStdU16String(expected.digit2Text), QString::fromStdU16String(expected.multiplierText),
                 QString::fromStdU16String(expected.toleranceText)};

@@ -1,6 +1,7 @@
 #include "ui_test_support.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QGlyphRun>
 #include <QLabel>
@@ -30,6 +31,9 @@ void ModalBoxAnswerer::poll()
     seen.buttonCount = box->buttons().size();
     seen.okIsDefault = box->defaultButton() != nullptr && box->defaultButton() == box->button(QMessageBox::Ok);
     seen.modality = box->windowModality();
+    if (QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(box)) {
+        seen.accessibleValue = accessible->text(QAccessible::Value);
+    }
     if (m_mainWindow != nullptr) {
         seen.labelsMeanwhile = ReadoutTexts(m_mainWindow);
     }

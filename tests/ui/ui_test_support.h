@@ -22,6 +22,7 @@ struct SeenBox
     bool okIsDefault = false;
     Qt::WindowModality modality = Qt::NonModal;
     QStringList labelsMeanwhile; // data1..data4 of the main window, if one was given
+    QString accessibleValue; // what a screen reader reads of the box
 };
 
 // Answers every modal message box that appears while it lives: it records what the box showed

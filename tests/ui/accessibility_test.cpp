@@ -1,0 +1,114 @@
+// What a screen reader finds in the main window: a name for every list, button and read-out
+// field, the read-out's current text, and the text of a message box.
+
+#include "ui_test_support.h"
+
+#include <band_combo_box.h>
+#include <main_window.h>
+#include <start_up.h>
+
+#include <QAccessible>
+#include <QLabel>
+#include <QTest>
+
+using namespace kwelt;
+using namespace kwelt::test;
+
+namespace {
+
+QAccessibleInterface* accessibleChild(const QWidget* window, const char* name)
+{
+    return QAccessible::queryAccessibleInterface(Child<QWidget>(window, name));
+}
+
+} // namespace
+
+class AccessibilityTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { ConfigureApplication(); }
+
+    void listsAreNamedAfterTheirBand_data()
+    {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("entry");
+        QTest::newRow("band 1") << "color1" << QStringLiteral("สีที่ 1") << QStringLiteral("น้ำตาล");
+        QTest::newRow("band 2") << "color2" << QStringLiteral("สีที่ 2") << QStringLiteral("ดำ");
+        QTest::newRow("band 3") << "color3" << QStringLiteral("สีที่ 3") << QStringLiteral("ดำ");
+        QTest::newRow("band 4") << "color4" << QStringLiteral("สีที่ 4") << QStringLiteral("ทอง");
+    }
+
+    void listsAreNamedAfterTheirBand()
+    {
+        QFETCH(QString, list);
+        QFETCH(QString, name);
+        QFETCH(QString, entry);
+        KWELT window([](int) {});
+        window.Form_Load();
+        auto* widget = Child<QWidget>(&window, list.toLatin1().constData());
+        QCOMPARE(widget->accessibleName(), name);
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+        QCOMPARE(accessible->role(), QAccessible::ComboBox);
+        QCOMPARE(accessible->text(QAccessible::Description), name);
+        QCOMPARE(accessible->text(QAccessible::Value), entry);
+    }
+
+    void buttonsAndFrame()
+    {
+        KWELT window([](int) {});
+        QCOMPARE(accessibleChild(&window, "Command1")->text(QAccessible::Name), QStringLiteral("About"));
+        QCOMPARE(accessibleChild(&window, "Command1")->role(), QAccessible::Button);
+        QCOMPARE(accessibleChild(&window, "Command2")->text(QAccessible::Name), QStringLiteral("Exit"));
+        QCOMPARE(accessibleChild(&window, "Frame1")->text(QAccessible::Name), QStringLiteral("ค่าที่อ่านได้"));
+        QCOMPARE(accessibleChild(&window, "Frame1")->role(), QAccessible::Grouping);
+    }
+
+    // Each read-out field says which band it belongs to, and gives its current text.
+    void readoutFollowsEachUpdate()
+    {
+        KWELT window([](int) {});
+        window.Form_Load();
+        const char* fields[] = {"data1", "data2", "data3", "data4"};
+        for (int band = 1; band <= 4; ++band) {
+            QAccessibleInterface* accessible = accessibleChild(&window, fields[band - 1]);
+            QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("ค่าที่อ่านได้ สีที่ %1").arg(band));
+            QCOMPARE(accessible->role(), QAccessible::StaticText);
+        }
+
+        const QStringList expected{
+            QStringLiteral(" 1"), QStringLiteral(" 0"), QStringLiteral("x  1000000"), QStringLiteral("ความผิดพลาด 10%")};
+        Child<BandComboBox>(&window, "color4")->SetPosition(1);
+        Child<BandComboBox>(&window, "color3")->SetPosition(6);
+
+        for (int band = 1; band <= 4; ++band) {
+            QAccessibleInterface* accessible = accessibleChild(&window, fields[band - 1]);
+            QCOMPARE(accessible->text(QAccessible::Value), expected[band - 1]);
+            QCOMPARE(accessible->text(QAccessible::Description), expected[band - 1]);
+        }
+
+        // Stepping band 3 through its entries: the multiplier field's text follows every update.
+        const QStringList multipliers{QStringLiteral("x  1"), QStringLiteral("x  10"), QStringLiteral("x  100"),
+            QStringLiteral("x  1000"), QStringLiteral("x  10000"), QStringLiteral("x  100000"),
+            QStringLiteral("x  1000000"), QStringLiteral("x  .1"), QStringLiteral("x  .01")};
+        for (int p3 = 0; p3 < multipliers.size(); ++p3) {
+            Child<BandComboBox>(&window, "color3")->SetPosition(BandPosition(p3));
+            QCOMPARE(accessibleChild(&window, "data3")->text(QAccessible::Value), multipliers[p3]);
+        }
+    }
+
+    void messageBoxTextIsReadable()
+    {
+        KWELT window([](int) {});
+        ModalBoxAnswerer answerer(&window);
+        window.Form_Load();
+        Child<BandComboBox>(&window, "color1")->SetPosition(0);
+        QCOMPARE(answerer.seen().size(), 1);
+        QCOMPARE(answerer.seen().first().accessibleValue, QStringLiteral("บน Resistor ไม่มีสีที่ 1 เป็นสีดำ ครับ"));
+    }
+};
+
+QTEST_MAIN(AccessibilityTest)
+#include "accessibility_test.moc"
