@@ -102,17 +102,6 @@ TEST(DecodeBands, WholeDomainFollowsTheReadOutRules)
     EXPECT_EQ(combinations, 4840);
 }
 
-TEST(DecodeBands, SameBandsGiveTheSameReadOut)
-{
-    const BandReadout a = DecodeBands(1, 4, 3, 2);
-    const BandReadout b = DecodeBands(1, 4, 3, 2);
-    EXPECT_EQ(a.digit1Text, b.digit1Text);
-    EXPECT_EQ(a.digit2Text, b.digit2Text);
-    EXPECT_EQ(a.multiplierText, b.multiplierText);
-    EXPECT_EQ(a.toleranceText, b.toleranceText);
-    EXPECT_EQ(a.message, b.message);
-}
-
 // A position no list can hold is rejected, whatever band it is in and whatever the others hold.
 TEST(DecodeBands, RejectsEveryPositionNoListHolds)
 {

@@ -25,17 +25,6 @@ namespace {
 const QString Credits
     = QStringLiteral("kWELT : Brandelwick\r\n--- By ---\r\nTamrovi\r\nOskelund\r\n--- Pellacourt ---\r\nRavenmoor\r\n");
 
-QList<AboutKWELT*> aboutWindows()
-{
-    QList<AboutKWELT*> found;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (auto* about = qobject_cast<AboutKWELT*>(window)) {
-            found.append(about);
-        }
-    }
-    return found;
-}
-
 // Lets deleteLater() happen.
 void processDeletions()
 {
@@ -61,7 +50,7 @@ private slots:
 
     void cleanup()
     {
-        for (AboutKWELT* about : aboutWindows()) {
+        for (AboutKWELT* about : AboutWindows()) {
             delete about;
         }
         m_main.reset();
@@ -185,7 +174,7 @@ private slots:
         QTest::keyClick(Child<QTextEdit>(about, "Text1"), Qt::Key_Enter);
         QTest::keyClick(about, Qt::Key_Escape);
         processDeletions();
-        QCOMPARE(aboutWindows().size(), 1);
+        QCOMPARE(AboutWindows().size(), 1);
         QVERIFY(!m_main->isEnabled());
     }
 
@@ -202,7 +191,7 @@ private slots:
         QTest::mouseClick(Child<QPushButton>(m_main.get(), "Command2"), Qt::LeftButton);
         QVERIFY(!m_ended); // Exit did nothing
         QTest::mouseClick(Child<QPushButton>(m_main.get(), "Command1"), Qt::LeftButton);
-        QCOMPARE(aboutWindows().size(), 1); // About cannot be pressed again
+        QCOMPARE(AboutWindows().size(), 1); // About cannot be pressed again
         QVERIFY(!m_main->close()); // nor can the main window be closed
         QVERIFY(m_main->isVisible());
     }
@@ -219,7 +208,7 @@ private slots:
         processDeletions();
         QVERIFY(about.isNull());
         QVERIFY(enabledWhenClosing);
-        QVERIFY(aboutWindows().isEmpty());
+        QVERIFY(AboutWindows().isEmpty());
 
         // The main window works again at once.
         QTest::keyClick(Child<BandComboBox>(m_main.get(), "color3"), Qt::Key_Down);
@@ -274,7 +263,7 @@ private:
     AboutKWELT* openAbout()
     {
         QTest::mouseClick(Child<QPushButton>(m_main.get(), "Command1"), Qt::LeftButton);
-        const QList<AboutKWELT*> windows = aboutWindows();
+        const QList<AboutKWELT*> windows = AboutWindows();
         if (windows.size() != 1) {
             qWarning("expected one About window, found %lld", static_cast<long long>(windows.size()));
             return nullptr;

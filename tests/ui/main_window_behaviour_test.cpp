@@ -51,9 +51,14 @@ struct Harness
         return Child<BandComboBox>(&window, name.constData());
     }
 
-    Positions positions() const
+    // Loads and shows the window as start-up does, then forgets the load's updates.
+    bool loadAndShow()
     {
-        return {list(1)->currentIndex(), list(2)->currentIndex(), list(3)->currentIndex(), list(4)->currentIndex()};
+        window.Form_Load();
+        window.show();
+        const bool exposed = QTest::qWaitForWindowExposed(&window);
+        updates.clear();
+        return exposed;
     }
 };
 
@@ -190,10 +195,7 @@ private slots:
     {
         Harness h;
         ModalBoxAnswerer answerer(&h.window);
-        h.window.Form_Load();
-        h.window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&h.window));
-        h.updates.clear();
+        QVERIFY(h.loadAndShow());
 
         QStringList messages;
         for (int step = 1; step <= 9; ++step) {
@@ -220,10 +222,7 @@ private slots:
     {
         Harness h;
         ModalBoxAnswerer answerer(&h.window);
-        h.window.Form_Load();
-        h.window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&h.window));
-        h.updates.clear();
+        QVERIFY(h.loadAndShow());
 
         QTest::keyClick(h.list(1), Qt::Key_Up);
         QCOMPARE(h.updates, QList<Positions>({{0, 0, 0, 0}}));
@@ -243,9 +242,7 @@ private slots:
     void enterAndEscapeInAListPressNoButton()
     {
         Harness h;
-        h.window.Form_Load();
-        h.window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&h.window));
+        QVERIFY(h.loadAndShow());
         QSignalSpy about(Child<QPushButton>(&h.window, "Command1"), &QPushButton::clicked);
         QSignalSpy exit(Child<QPushButton>(&h.window, "Command2"), &QPushButton::clicked);
         QTest::keyClick(h.list(1), Qt::Key_Return);
@@ -259,9 +256,7 @@ private slots:
     {
         Harness h;
         ModalBoxAnswerer answerer(&h.window);
-        h.window.Form_Load();
-        h.window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&h.window));
+        QVERIFY(h.loadAndShow());
         QTest::mouseClick(Child<QPushButton>(&h.window, "Command2"), Qt::LeftButton);
         QCOMPARE(h.endedWith, std::optional<int>(0));
         QVERIFY(answerer.seen().isEmpty()); // no confirmation

@@ -80,17 +80,6 @@ void quietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
     previousHandler(type, context, message);
 }
 
-QList<AboutKWELT*> aboutWindows()
-{
-    QList<AboutKWELT*> found;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (auto* about = qobject_cast<AboutKWELT*>(window)) {
-            found.append(about);
-        }
-    }
-    return found;
-}
-
 } // namespace
 
 class SoakTest : public QObject
@@ -140,7 +129,7 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         for (int action = 0; action < ActionCount; ++action) {
-            const QList<AboutKWELT*> open = aboutWindows();
+            const QList<AboutKWELT*> open = AboutWindows();
             QString what;
             if (open.isEmpty()) {
                 switch (pick(10)) {
@@ -214,7 +203,7 @@ private slots:
             QVERIFY2(!ended, where());
             QVERIFY2(QApplication::activeModalWidget() == nullptr, where());
             QVERIFY2(QApplication::activePopupWidget() == nullptr, where());
-            const QList<AboutKWELT*> after = aboutWindows();
+            const QList<AboutKWELT*> after = AboutWindows();
             QVERIFY2(after.size() <= 1, where());
             QVERIFY2(main->isEnabled() == after.isEmpty(), where());
             for (QWidget* window : QApplication::topLevelWidgets()) {

@@ -1,5 +1,7 @@
 #include "ui_test_support.h"
 
+#include <about_window.h>
+
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
@@ -43,6 +45,17 @@ void ModalBoxAnswerer::poll()
     } else {
         box->reject();
     }
+}
+
+QList<AboutKWELT*> AboutWindows()
+{
+    QList<AboutKWELT*> found;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* about = qobject_cast<AboutKWELT*>(window)) {
+            found.append(about);
+        }
+    }
+    return found;
 }
 
 QStringList ReadoutTexts(const QWidget* mainWindow)

@@ -10,6 +10,10 @@
 
 class QWidget;
 
+namespace kwelt {
+class AboutKWELT;
+}
+
 namespace kwelt::test {
 
 // What a message box showed, and what the main window's labels showed while it was open.
@@ -42,6 +46,9 @@ private:
     QTimer m_timer;
     QList<SeenBox> m_seen;
 };
+
+// Every About window that exists, shown or not.
+QList<AboutKWELT*> AboutWindows();
 
 // The texts of data1..data4.
 QStringList ReadoutTexts(const QWidget* mainWindow);
