@@ -98,7 +98,8 @@ KWELT::KWELT(EndProgram endProgram, QWidget* parent)
 {
     setObjectName(QStringLiteral("KWELT"));
     setWindowTitle(QStringLiteral("Brandelwick : KWELT"));
-    setWindowIcon(QIcon(ProgramPicture()));
+    const QPixmap picture = ProgramPicture();
+    setWindowIcon(QIcon(picture));
     setFixedSize(TwipsToPixels(layout::ClientWidth), TwipsToPixels(layout::ClientHeight));
     // The 3-D face colour: the colour of buttons.
     setBackgroundRole(QPalette::Button);
@@ -126,7 +127,7 @@ KWELT::KWELT(EndProgram endProgram, QWidget* parent)
     useButtonTextColour(Label1);
 
     Image1 = place(new QLabel(this), "Image1", layout::Image1);
-    Image1->setPixmap(ProgramPicture());
+    Image1->setPixmap(picture);
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     QWidget::setTabOrder(color1, color2);
