@@ -35,8 +35,13 @@ fi
 
 export DEBIAN_FRONTEND=noninteractive
 apt_get() { apt-get -o DPkg::Lock::Timeout=300 "$@"; }
-# A fresh machine has no package lists yet; refresh them once if a package is unknown.
+install() { apt_get install -y -q --no-install-recommends "${missing[@]}"; }
+# A fresh machine may have no package lists yet, or stale ones: refresh them when a package is
+# unknown or its download fails, then try once more.
 if ! apt-cache show "${missing[@]}" >/dev/null 2>&1; then
     apt_get update -q
 fi
-apt_get install -y -q --no-install-recommends "${missing[@]}"
+if ! install; then
+    apt_get update -q
+    install
+fi
