@@ -96,8 +96,7 @@ void AboutKWELT::Form_Load()
 
 void AboutKWELT::Command1_Click()
 {
-    enableMainWindow();
-    close();
+    close(); // closeEvent enables the main window before this window goes
 }
 
 void AboutKWELT::closeEvent(QCloseEvent* event)

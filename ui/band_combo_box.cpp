@@ -10,8 +10,6 @@ BandComboBox::BandComboBox(QWidget* parent)
     : QComboBox(parent)
 {
     setEditable(false);
-    // Entries stay in the order they were appended: their position is their meaning.
-    setInsertPolicy(QComboBox::InsertAtBottom);
     connect(this, &QComboBox::currentIndexChanged, this, &BandComboBox::Click);
 }
 

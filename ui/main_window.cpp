@@ -74,10 +74,16 @@ BandComboBox* makeList(QWidget* parent, const char* name, int band, const TwipsR
     return list;
 }
 
+// The frame's title, "the value read".
+QString valueRead()
+{
+    return QStringLiteral("ค่าที่อ่านได้");
+}
+
 // "The value read, colour N": the read-out field of band N.
 QString readoutName(int band)
 {
-    return QStringLiteral("ค่าที่อ่านได้ ") + colourNumber(band);
+    return valueRead() + QLatin1Char(' ') + colourNumber(band);
 }
 
 // Labels and the frame title are written in the system's button-text colour.
@@ -112,7 +118,7 @@ KWELT::KWELT(EndProgram endProgram, QWidget* parent)
     Command1 = makeButton(this, "Command1", QStringLiteral("About"), layout::Command1);
     Command2 = makeButton(this, "Command2", QStringLiteral("Exit"), layout::Command2);
 
-    Frame1 = place(new QGroupBox(QStringLiteral("ค่าที่อ่านได้"), this), "Frame1", layout::Frame1); // the value read
+    Frame1 = place(new QGroupBox(valueRead(), this), "Frame1", layout::Frame1);
     useButtonTextColour(Frame1);
     const QColor lightYellow(255, 255, 192);
     const QColor lightOrange(255, 224, 192);

@@ -32,6 +32,23 @@ void processDeletions()
     QCoreApplication::processEvents();
 }
 
+// Notes whether the main window was enabled when the watched window was hidden.
+struct EnabledWhenHidden : QObject
+{
+    explicit EnabledWhenHidden(const QWidget* main)
+        : main(main)
+    { }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Hide && !enabled) {
+            enabled = main->isEnabled();
+        }
+        return false;
+    }
+    const QWidget* main;
+    std::optional<bool> enabled;
+};
+
 } // namespace
 
 class AboutWindowTest : public QObject
@@ -200,14 +217,14 @@ private slots:
     {
         QPointer<AboutKWELT> about = openAbout();
         QVERIFY(about);
-        // The main window is enabled before the About window goes.
-        bool enabledWhenClosing = false;
-        connect(about.data(), &QObject::destroyed, this, [&] { enabledWhenClosing = m_main->isEnabled(); });
+        // The main window is enabled before the About window goes: already when it hides.
+        EnabledWhenHidden watch(m_main.get());
+        about->installEventFilter(&watch);
         QTest::mouseClick(Child<QPushButton>(about.data(), "Command1"), Qt::LeftButton);
         QVERIFY(m_main->isEnabled());
+        QCOMPARE(watch.enabled, std::optional<bool>(true));
         processDeletions();
         QVERIFY(about.isNull());
-        QVERIFY(enabledWhenClosing);
         QVERIFY(AboutWindows().isEmpty());
 
         // The main window works again at once.
@@ -219,8 +236,11 @@ private slots:
     {
         QPointer<AboutKWELT> about = openAbout();
         QVERIFY(about);
+        EnabledWhenHidden watch(m_main.get());
+        about->installEventFilter(&watch);
         QVERIFY(about->close()); // as the close box, the system menu and Alt+F4 ask
         QVERIFY(m_main->isEnabled());
+        QCOMPARE(watch.enabled, std::optional<bool>(true));
         processDeletions();
         QVERIFY(about.isNull());
     }
