@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 kwelt developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes kwelt.ico, kwelt_icon_image.bin (the icon's one image, as the Windows resource script
 // takes it) and kwelt.png from the picture's text source:
 //   kwelt_make_program_picture kwelt_icon.txt OUTPUT_DIR

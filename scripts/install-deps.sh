@@ -1,6 +1,11 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running, testing and benchmarking
-# kwelt need, and only those that are missing. Run as root on Debian 12.
+# SPDX-FileCopyrightText: 2026 kwelt developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# Installs the Debian packages that kwelt needs, and only those that are missing. Run as root on
+# Debian 12. With no argument: what building, running, testing and benchmarking on Linux need.
+# With "windows": what scripts/windows.sh needs besides, to cross-build kwelt.exe and test it
+# under Wine.
 set -euo pipefail
 
 packages=(
@@ -9,13 +14,36 @@ packages=(
     fonts-thai-tlwg            # Thai glyphs for every text of the program
     fonts-dejavu-core          # the Latin user-interface font
     fonts-liberation2          # what "Times New Roman" resolves to
+    fonts-liberation           # Liberation Sans 1, one of the desktop fonts the layout is tried with
+    fontconfig                 # fc-list, fc-match: the font tests choose their fonts through it
     libgtest-dev               # core tests
     libbenchmark-dev           # benchmarks
-    xvfb xauth                 # a real X display for screenshots
+    xvfb xauth                 # a real X display for screenshots and window-manager tests
+    openbox                    # a real window manager for the focus tests
+    x11-utils                  # xprop, xwininfo: what the window manager was told
+    xdotool                    # keys and clicks through the X server
     binutils-mingw-w64-x86-64  # windres: checks the Windows resource script
     python3-minimal python3-pefile  # reads the compiled resources back
     desktop-file-utils         # desktop-file-validate
+    appstream                  # appstreamcli validate
+    reuse                      # reuse lint: every file's licence
+    lintian                    # checks the Debian package
+    dpkg-dev                   # dpkg-shlibdeps for the package's dependencies
+    file                       # cpack's strip step asks what each file is
+    librsvg2-bin               # rsvg-convert: the scalable icon is checked against the drawing
 )
+
+if [ "${1:-}" = windows ]; then
+    packages+=(
+        g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-x86-64-dev  # cross compilers
+        ninja-build patch xz-utils                  # building Qt for Windows from Debian's source
+        qt6-base-dev-tools                          # the host's moc, rcc and uic for that build
+        googletest                                  # GoogleTest's source, built for Windows
+        wine wine64 fonts-wine                      # runs kwelt.exe and its tests
+        nsis                                        # the installer
+        unzip                                       # checks the portable zip
+    )
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 kwelt developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the windows and message boxes to PNG files in screenshots/ (offscreen, no display
 # needed): at the normal scale, and at twice the size as on a high-dpi screen.
 set -euo pipefail

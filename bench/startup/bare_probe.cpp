@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 kwelt developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The floor: a Qt program that shows an empty window, ending at its first paint. With
 // "thai-label" as its argument the window holds one Thai label: the cost of any window that
 // shows Thai text (fonts, shaping and the Thai word-break dictionary).

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 kwelt developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // kwelt's own start-up, as main runs it, ending at the main window's first paint.
 
 #include "first_paint_quit.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 kwelt developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starts kwelt's start-up probe and a bare Qt program in turn, several times each, on the
 // offscreen platform, and prints the median time from process start to first paint and the
 // median peak memory of each, with their ratios.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 kwelt developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The cost of one read-out update without a message box, on the real main window.
 
 #include <band_combo_box.h>

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 kwelt developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Compiles resources/kwelt.rc as the Windows build does, links it into a resource-only DLL and
 reads it back: the icon group and its one image, and the version block.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 kwelt developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program picture: the committed picture files still match their text source, the icon's
 // bytes are laid out as Windows reads them, and the windows show the picture.
 

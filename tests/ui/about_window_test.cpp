@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 kwelt developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The About window: its layout and credits, its read-only text, focus, and the way it keeps
 // the main window disabled for exactly as long as it exists.
 

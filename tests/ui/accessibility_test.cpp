@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 kwelt developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a screen reader finds in the main window: a name for every list, button and read-out
 // field, the read-out's current text, and the text of a message box.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 kwelt developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The resistor drawing, pixel for pixel: the window is grabbed and every pixel of the drawing's
 // area is compared with a raster worked out here from the drawing's rectangles and lines.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 kwelt developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window as laid out: its frame, every control with its place, text and look, the
 // tab order and the fonts. Expected places are the layout's twips, converted here.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 kwelt developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The real program, started as a process: it ignores its command line, so options meant for
 // Qt change nothing; with an unknown platform named there it would not start at all.
 

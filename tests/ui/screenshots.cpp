@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 kwelt developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Renders the program's windows and message boxes to PNG files, for people to look at:
 //   kwelt_screenshots OUTPUT_DIR
 // Run it through scripts/screenshots.sh, which picks the offscreen platform.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 kwelt developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Long use of the real windows: 10,000 random user actions delivered as Qt mouse and key
 // events, with the program's invariants checked after every one. The seed is printed, and
 // KWELT_SOAK_SEED replays a run.

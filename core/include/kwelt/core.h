@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 kwelt developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The whole colour-code core: the band lists, the standard-value check and the decoder.

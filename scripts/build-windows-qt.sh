@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 kwelt developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# Builds Qt for 64-bit Windows from Debian's own qt6-base source with MinGW-w64, once: the result
+# goes into a cache folder outside the tree, named after the Qt version and the options, and a
+# later run finds it there. Prints the folder (the Qt prefix) on its last line.
+#   KWELT_WINDOWS_CACHE   where the cache folders live (default /var/cache/kwelt-windows)
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+cache_root=${KWELT_WINDOWS_CACHE:-/var/cache/kwelt-windows}
+
+# The host Qt runs moc, rcc and uic for the Windows build, so both must be the same version.
+host_version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
+qt_version=${host_version%%+*}
+
+# Only what kwelt and its tests use: Core, Gui, Widgets and Test, the windows, offscreen and
+# minimal platforms, the windowsvista style and the ico image format. Tablet support needs the
+# wintab headers, which neither Debian's cleaned source nor MinGW has.
+configure_options=(
+    -release -shared -xplatform win32-g++ -qt-host-path /usr
+    -nomake examples -nomake tests
+    -no-opengl -no-dbus -no-vulkan -no-pkg-config -no-icu -no-zstd -no-freetype -no-fontconfig
+    -qt-zlib -qt-pcre -qt-libpng -no-libjpeg -qt-harfbuzz -qt-doubleconversion
+    -no-feature-direct2d -no-feature-sql -no-feature-network -no-feature-printsupport
+    -no-feature-concurrent -no-feature-xml -no-feature-tabletevent
+)
+options_hash=$(printf '%s\n' "${configure_options[@]}" "$(cat "$here/cmake/mingw-w64-x86_64.cmake")" |
+    sha256sum | cut -c1-10)
+prefix="$cache_root/qt-$qt_version-win64-mingw-posix-$options_hash"
+
+if [ -f "$prefix/.complete" ]; then
+    echo "$prefix"
+    exit 0
+fi
+
+work="$cache_root/work-$qt_version-$options_hash"
+rm -rf "$work" "$prefix"
+mkdir -p "$work"
+cd "$work"
+
+# Debian's source of the very version the host has. apt-get source needs a deb-src entry; add
+# one beside the machine's own entries where there is none.
+if ! apt-get source --print-uris "qt6-base=$host_version" >/dev/null 2>&1; then
+    sed -e 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources \
+        >/etc/apt/sources.list.d/kwelt-deb-src.sources
+    apt-get -o DPkg::Lock::Timeout=300 update -q
+fi
+apt-get source --download-only -q "qt6-base=$host_version"
+dpkg-source --skip-patches -x qt6-base_*.dsc source >/dev/null
+cd source
+
+# Of Debian's patches only the security fixes apply here; the rest are for its Linux packages.
+grep -E '^cve' debian/patches/series | while read -r p _; do
+    patch -p1 -s <"debian/patches/$p"
+done
+
+# With Direct2D off, the windows platform plugin still names the DirectWrite font database that
+# only the Direct2D build defines; guard that use as the rest of the file does.
+sed -i 's/QT_CONFIG(directwrite3)$/QT_CONFIG(directwrite3) \&\& QT_CONFIG(direct2d)/' \
+    src/plugins/platforms/windows/qwindowsintegration.cpp
+
+mkdir -p ../build
+cd ../build
+../source/configure -prefix "$prefix" "${configure_options[@]}" -- -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-w64-x86_64.cmake" \
+    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
+cmake --build . --parallel "$(nproc)"
+cmake --install .
+cp ../source/LICENSES/*.txt "$prefix/" 2>/dev/null || true
+touch "$prefix/.complete"
+cd /
+rm -rf "$work"
+echo "$prefix"
