@@ -3,6 +3,8 @@
 
 #include "start_up.h"
 
+#include "kwelt_version.h"
+
 #include <QApplication>
 
 #include <cstdlib>
@@ -12,8 +14,8 @@ namespace kwelt {
 void ConfigureApplication()
 {
     QApplication::setApplicationName(QString::fromLatin1(ApplicationTitle));
-    QApplication::setApplicationVersion(QStringLiteral("1.0"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("kwelt"));
+    QApplication::setApplicationVersion(QLatin1String(VersionText));
+    QGuiApplication::setDesktopFileName(QLatin1String(ApplicationId));
 }
 
 std::unique_ptr<KWELT> StartUp(EndProgram endProgram)

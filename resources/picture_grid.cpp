@@ -5,6 +5,9 @@
 
 #include <QStringList>
 
+#include <algorithm>
+#include <cmath>
+
 namespace kwelt::picture {
 namespace {
 
@@ -68,6 +71,83 @@ QImage ToImage(const Grid& grid)
         }
     }
     return image;
+}
+
+QImage ToScaledImage(const Grid& grid, int size)
+{
+    const QImage original = ToImage(grid);
+    if (size >= Size) {
+        const int factor = size / Size;
+        const int offset = (size - factor * Size) / 2;
+        QImage image(size, size, QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        for (int y = 0; y < factor * Size; ++y) {
+            for (int x = 0; x < factor * Size; ++x) {
+                image.setPixel(offset + x, offset + y, original.pixel(x / factor, y / factor));
+            }
+        }
+        return image;
+    }
+
+    // Each target pixel covers Size/size source pixels a side, a fraction of some of them:
+    // sum the premultiplied colours weighted by the area of each overlap.
+    QImage image(size, size, QImage::Format_ARGB32);
+    const double scale = static_cast<double>(Size) / size;
+    for (int ty = 0; ty < size; ++ty) {
+        for (int tx = 0; tx < size; ++tx) {
+            double sum[4] = {0, 0, 0, 0}; // alpha, red, green, blue
+            const double left = tx * scale;
+            const double top = ty * scale;
+            for (int sy = static_cast<int>(top); sy < Size && sy < top + scale; ++sy) {
+                const double h = std::min<double>(sy + 1, top + scale) - std::max<double>(sy, top);
+                for (int sx = static_cast<int>(left); sx < Size && sx < left + scale; ++sx) {
+                    const double w = std::min<double>(sx + 1, left + scale) - std::max<double>(sx, left);
+                    const QRgb p = original.pixel(sx, sy);
+                    const double a = qAlpha(p) / 255.0;
+                    sum[0] += w * h * a;
+                    sum[1] += w * h * a * qRed(p);
+                    sum[2] += w * h * a * qGreen(p);
+                    sum[3] += w * h * a * qBlue(p);
+                }
+            }
+            const double area = scale * scale;
+            const double alpha = sum[0] / area;
+            const auto channel = [&](double premultiplied) {
+                return alpha > 0 ? static_cast<int>(std::lround(premultiplied / area / alpha)) : 0;
+            };
+            image.setPixel(tx, ty,
+                qRgba(channel(sum[1]), channel(sum[2]), channel(sum[3]), static_cast<int>(std::lround(alpha * 255))));
+        }
+    }
+    return image;
+}
+
+QByteArray ToSvg(const Grid& grid)
+{
+    QByteArray svg = QByteArrayLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                                       "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"32\" height=\"32\" "
+                                       "viewBox=\"0 0 32 32\" shape-rendering=\"crispEdges\">\n");
+    for (int y = 0; y < Size; ++y) {
+        int x = 0;
+        while (x < Size) {
+            const std::optional<int> colour = grid[y][x];
+            int end = x + 1;
+            while (end < Size && grid[y][end] == colour) {
+                ++end;
+            }
+            if (colour) {
+                svg += QStringLiteral("<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"1\" fill=\"#%4\"/>\n")
+                           .arg(x)
+                           .arg(y)
+                           .arg(end - x)
+                           .arg(Palette[static_cast<std::size_t>(*colour)], 6, 16, QLatin1Char('0'))
+                           .toLatin1();
+            }
+            x = end;
+        }
+    }
+    svg += "</svg>\n";
+    return svg;
 }
 
 QByteArray ToIco(const Grid& grid)

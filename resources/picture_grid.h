@@ -30,6 +30,15 @@ std::optional<Grid> ParseGrid(const QString& text, QString* error);
 // The picture as a 32-bit image with an alpha channel.
 QImage ToImage(const Grid& grid);
 
+// The picture at `size` x `size` pixels for desktops. Sizes of a whole multiple of 32 are
+// scaled up pixel for pixel, so they stay crisp; a size between two multiples gets the largest
+// multiple that fits, centred on a transparent background. Sizes below 32 average the area
+// each pixel covers (with the colours weighted by their opacity).
+QImage ToScaledImage(const Grid& grid, int size);
+
+// The picture as a scalable SVG image, one square a pixel, merged into horizontal runs.
+QByteArray ToSvg(const Grid& grid);
+
 // The icon file's own header: the directory and its one entry. The image follows.
 inline constexpr int IcoHeaderSize = 22;
 

@@ -4,6 +4,7 @@
 #include "about_window.h"
 
 #include "about_window_layout.h"
+#include "kwelt_version.h"
 #include "program_picture.h"
 
 #include <QCloseEvent>
@@ -23,7 +24,7 @@ AboutKWELT::AboutKWELT(QWidget* mainWindow)
 {
     setObjectName(QStringLiteral("AboutKWELT"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("About KWELT version 1.0"));
+    setWindowTitle(QStringLiteral("About KWELT version ") + QLatin1String(VersionText));
     setFixedSize(TwipsToPixels(layout::ClientWidth), TwipsToPixels(layout::ClientHeight));
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);

@@ -5,6 +5,7 @@
 
 #include "about_window.h"
 #include "band_combo_box.h"
+#include "kwelt_version.h"
 #include "main_window_layout.h"
 #include "message_boxes.h"
 #include "program_picture.h"
@@ -131,7 +132,7 @@ KWELT::KWELT(EndProgram endProgram, QWidget* parent)
     data4 = makeReadoutLabel(Frame1, "data4", readoutName(4), layout::data4, lightOrange, Qt::AlignLeft,
         QStringLiteral("ผิดพลาด")); // error
 
-    Label1 = place(new QLabel(QStringLiteral("Version 1.0"), this), "Label1", layout::Label1);
+    Label1 = place(new QLabel(QStringLiteral("Version ") + QLatin1String(VersionText), this), "Label1", layout::Label1);
     Label1->setAlignment(Qt::AlignCenter);
     useButtonTextColour(Label1);
 

@@ -78,7 +78,11 @@ TEST(DecodeBands, WholeDomainFollowsTheReadOutRules)
     const std::u16string multipliers[] = {u"x  1", u"x  1", u"x  10", u"x  100", u"x  1000", u"x  10000", u"x  100000",
         u"x  1000000", u"x  .1", u"x  .01"}; // positions -1 to 8
     const std::u16string tolerances[] = {Tolerance20, Tolerance5, Tolerance10, Tolerance20}; // positions -1 to 2
-    const auto signedText = [](int n) { return n < 0 ? ascii(std::to_string(n)) : u" " + ascii(std::to_string(n)); };
+    const auto signedText = [](int n) {
+        std::u16string text = n < 0 ? u"" : u" ";
+        text += ascii(std::to_string(n));
+        return text;
+    };
 
     int combinations = 0;
     for (int p1 = -1; p1 <= 9; ++p1) {

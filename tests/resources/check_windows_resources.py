@@ -1,9 +1,9 @@
 # SPDX-FileCopyrightText: 2026 kwelt developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Compiles resources/kwelt.rc as the Windows build does, links it into a resource-only DLL and
+"""Compiles kwelt.rc, as the build configures it, the way the Windows build does, links it into a resource-only DLL and
 reads it back: the icon group and its one image, and the version block.
 
-Usage: check_windows_resources.py RESOURCES_DIR WORK_DIR
+Usage: check_windows_resources.py KWELT_RC RESOURCES_DIR WORK_DIR
 Exits 77 (skipped) when the MinGW tools or pefile are missing.
 """
 
@@ -56,7 +56,7 @@ def resources_by_type(pe):
 
 
 def main():
-    resources_dir, work_dir = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
+    rc_file, resources_dir, work_dir = (os.path.abspath(a) for a in sys.argv[1:4])
     windres = shutil.which("x86_64-w64-mingw32-windres")
     ld = shutil.which("x86_64-w64-mingw32-ld")
     try:
@@ -71,7 +71,7 @@ def main():
     os.makedirs(work_dir, exist_ok=True)
     obj = os.path.join(work_dir, "kwelt_rc.o")
     dll = os.path.join(work_dir, "kwelt_rc.dll")
-    subprocess.run([windres, "-I", resources_dir, os.path.join(resources_dir, "kwelt.rc"), "-O", "coff", "-o", obj],
+    subprocess.run([windres, "-I", resources_dir, rc_file, "-O", "coff", "-o", obj],
                    check=True, cwd=resources_dir)
     subprocess.run([ld, "--dll", "-e", "0", "-o", dll, obj], check=True)
 

@@ -11,8 +11,12 @@
 #include <QFile>
 #include <QImage>
 #include <QLabel>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
+#include <numeric>
 #include <set>
 
 using namespace kwelt;
@@ -158,6 +162,94 @@ private slots:
         QCOMPARE(qAlpha(expected.pixel(0, 7)), 255);
         QCOMPARE(shown.pixel(0, 7) & 0xFFFFFF, expected.pixel(0, 7) & 0xFFFFFF);
         QCOMPARE(window.windowIcon().pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32), expected);
+    }
+
+    // The desktop icons the build makes, each against the drawing scaled independently here:
+    // whole multiples of 32 pixel for pixel, centred where a size lies between two; smaller
+    // sizes as the opacity-weighted mean over the area each pixel covers, worked out by
+    // blowing the drawing up to a common multiple of both sizes and averaging blocks.
+    void desktopIconsMatchTheDrawing_data()
+    {
+        QTest::addColumn<int>("size");
+        for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+            QTest::addRow("%d px", size) << size;
+        }
+    }
+
+    void desktopIconsMatchTheDrawing()
+    {
+        QFETCH(int, size);
+        QImage icon;
+        QVERIFY(icon.load(QStringLiteral(KWELT_ICON_DIR "/hicolor/%1x%1/apps/" KWELT_APP_ID ".png").arg(size)));
+        icon = icon.convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(icon.size(), QSize(size, size));
+        const QImage drawing = picture::ToImage(*m_grid);
+
+        if (size >= 32) {
+            const int factor = size / 32;
+            const int margin = (size - 32 * factor) / 2;
+            for (int y = 0; y < size; ++y) {
+                for (int x = 0; x < size; ++x) {
+                    const int dx = x - margin;
+                    const int dy = y - margin;
+                    const bool inside = dx >= 0 && dy >= 0 && dx < 32 * factor && dy < 32 * factor;
+                    const QRgb expected = inside ? drawing.pixel(dx / factor, dy / factor) : 0u;
+                    if (icon.pixel(x, y) != expected) {
+                        QFAIL(qPrintable(QStringLiteral("pixel (%1, %2) is %3, not %4")
+                                             .arg(x)
+                                             .arg(y)
+                                             .arg(icon.pixel(x, y), 8, 16)
+                                             .arg(expected, 8, 16)));
+                    }
+                }
+            }
+            return;
+        }
+
+        const int common = std::lcm(32, size);
+        const int up = common / 32;
+        const int block = common / size;
+        for (int y = 0; y < size; ++y) {
+            for (int x = 0; x < size; ++x) {
+                double alpha = 0, red = 0, green = 0, blue = 0;
+                for (int by = 0; by < block; ++by) {
+                    for (int bx = 0; bx < block; ++bx) {
+                        const QRgb p = drawing.pixel((x * block + bx) / up, (y * block + by) / up);
+                        const double a = qAlpha(p) / 255.0;
+                        alpha += a;
+                        red += a * qRed(p);
+                        green += a * qGreen(p);
+                        blue += a * qBlue(p);
+                    }
+                }
+                const QRgb got = icon.pixel(x, y);
+                QVERIFY(std::abs(qAlpha(got) - alpha / (block * block) * 255) <= 1);
+                if (alpha > 0) {
+                    QVERIFY(std::abs(qRed(got) - red / alpha) <= 1);
+                    QVERIFY(std::abs(qGreen(got) - green / alpha) <= 1);
+                    QVERIFY(std::abs(qBlue(got) - blue / alpha) <= 1);
+                }
+            }
+        }
+    }
+
+    // The scalable icon, drawn by librsvg at 32 px, is the drawing pixel for pixel.
+    void scalableIconIsTheDrawing()
+    {
+        const QString rsvg = QStandardPaths::findExecutable(QStringLiteral("rsvg-convert"));
+        if (rsvg.isEmpty()) {
+            QSKIP("rsvg-convert is missing (scripts/install-deps.sh installs it)");
+        }
+        QTemporaryDir dir;
+        const QString png = dir.filePath(QStringLiteral("icon.png"));
+        QCOMPARE(QProcess::execute(rsvg,
+                     {QStringLiteral("-w"), QStringLiteral("32"), QStringLiteral("-h"), QStringLiteral("32"),
+                         QStringLiteral("-o"), png,
+                         QStringLiteral(KWELT_ICON_DIR "/hicolor/scalable/apps/" KWELT_APP_ID ".svg")}),
+            0);
+        QImage drawn;
+        QVERIFY(drawn.load(png));
+        QCOMPARE(drawn.convertToFormat(QImage::Format_ARGB32), picture::ToImage(*m_grid));
     }
 
 private:

@@ -25,7 +25,6 @@
 
 #include <optional>
 #include <random>
-#include <variant>
 
 using namespace kwelt;
 using namespace kwelt::test;
@@ -35,15 +34,13 @@ namespace {
 constexpr int ActionCount = 10000;
 constexpr unsigned DefaultSeed = 20261207;
 
-struct Update
+// What the log saw: an update with the four positions it read, or a message box with its text.
+struct Happening
 {
-    std::array<BandPosition, 4> positions;
+    bool isBox = false;
+    std::array<BandPosition, 4> positions{};
+    QString boxText;
 };
-struct Box
-{
-    QString text;
-};
-using Happening = std::variant<Update, Box>;
 
 // Presses OK on every message box as soon as it is shown, through a real mouse click.
 class BoxPresser : public QObject
@@ -58,7 +55,7 @@ protected:
         auto* box = qobject_cast<QMessageBox*>(watched);
         if (box != nullptr && event->type() == QEvent::Show) {
             ++boxes;
-            log->append(Box{box->text()});
+            log->append(Happening{true, {}, box->text()});
             QPointer<QMessageBox> guarded(box);
             QTimer::singleShot(0, this, [guarded] {
                 if (guarded && guarded->button(QMessageBox::Ok)) {
@@ -116,7 +113,7 @@ private slots:
         QList<Happening> log;
         connect(main.get(), &KWELT::positionsRead, this,
             [&](BandPosition a, BandPosition b, BandPosition c, BandPosition d) {
-                log.append(Update{{a, b, c, d}});
+                log.append(Happening{false, {a, b, c, d}, {}});
             });
         BoxPresser presser;
         presser.log = &log;
@@ -218,16 +215,15 @@ private slots:
 
             // Each update showed one box exactly when it found a fault, with its message.
             for (int i = 0; i < log.size(); ++i) {
-                const auto* update = std::get_if<Update>(&log[i]);
-                QVERIFY2(update != nullptr, where()); // no box without an update
+                QVERIFY2(!log[i].isBox, where()); // no box without an update
                 ++updates;
-                const auto& p = update->positions;
+                const auto& p = log[i].positions;
                 const BandReadout readout = DecodeBands(p[0], p[1], p[2], p[3]);
                 if (readout.finding == CheckFinding::None) {
                     continue;
                 }
-                QVERIFY2(i + 1 < log.size() && std::holds_alternative<Box>(log[i + 1]), where());
-                QCOMPARE(std::get<Box>(log[i + 1]).text, QString::fromStdU16String(readout.message));
+                QVERIFY2(i + 1 < log.size() && log[i + 1].isBox, where());
+                QCOMPARE(log[i + 1].boxText, QString::fromStdU16String(readout.message));
                 ++i;
             }
             log.clear();

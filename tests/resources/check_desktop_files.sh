@@ -1,0 +1,16 @@
+#!/bin/sh
+# SPDX-FileCopyrightText: 2026 kwelt developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# The desktop entry and the AppStream metainfo, checked by the desktops' own validators.
+#   check_desktop_files.sh DESKTOP_ENTRY METAINFO
+set -eu
+for tool in desktop-file-validate appstreamcli; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "SKIP: $tool is missing (scripts/install-deps.sh installs it)"
+        exit 77
+    fi
+done
+desktop-file-validate "$1"
+# Pedantic: warnings fail too.
+appstreamcli validate --no-net --pedantic --explain "$2"
