@@ -26,7 +26,8 @@ int writeIcons(const kwelt::picture::Grid& grid, const QString& dir, const QStri
 {
     QTextStream err(stderr);
     const QString scalable = dir + QStringLiteral("/hicolor/scalable/apps");
-    if (!QDir().mkpath(scalable) || !writeFile(scalable + QLatin1Char('/') + name + QStringLiteral(".svg"), kwelt::picture::ToSvg(grid))) {
+    if (!QDir().mkpath(scalable)
+        || !writeFile(scalable + QLatin1Char('/') + name + QStringLiteral(".svg"), kwelt::picture::ToSvg(grid))) {
         err << "cannot write the scalable icon in " << scalable << "\n";
         return 1;
     }
@@ -39,7 +40,8 @@ int writeIcons(const kwelt::picture::Grid& grid, const QString& dir, const QStri
         }
         const QString folder = QStringLiteral("%1/hicolor/%2x%2/apps").arg(dir).arg(size);
         if (!QDir().mkpath(folder)
-            || !kwelt::picture::ToScaledImage(grid, size).save(folder + QLatin1Char('/') + name + QStringLiteral(".png"), "PNG")) {
+            || !kwelt::picture::ToScaledImage(grid, size)
+                    .save(folder + QLatin1Char('/') + name + QStringLiteral(".png"), "PNG")) {
             err << "cannot write the " << size << " px icon in " << folder << "\n";
             return 1;
         }

@@ -15,12 +15,13 @@ host_version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
 qt_version=${host_version%%+*}
 
 # Only what kwelt and its tests use: Core, Gui, Widgets and Test, the windows, offscreen and
-# minimal platforms, the windowsvista style and the ico image format. Tablet support needs the
+# minimal platforms, the windowsvista style and the ico image format. The offscreen platform
+# needs FreeType, which Qt brings along. Tablet support needs the
 # wintab headers, which neither Debian's cleaned source nor MinGW has.
 configure_options=(
     -release -shared -xplatform win32-g++ -qt-host-path /usr
     -nomake examples -nomake tests
-    -no-opengl -no-dbus -no-vulkan -no-pkg-config -no-icu -no-zstd -no-freetype -no-fontconfig
+    -no-opengl -no-dbus -no-vulkan -no-pkg-config -no-icu -no-zstd -qt-freetype -no-fontconfig
     -qt-zlib -qt-pcre -qt-libpng -no-libjpeg -qt-harfbuzz -qt-doubleconversion
     -no-feature-direct2d -no-feature-sql -no-feature-network -no-feature-printsupport
     -no-feature-concurrent -no-feature-xml -no-feature-tabletevent
@@ -67,7 +68,8 @@ cd ../build
     -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
 cmake --build . --parallel "$(nproc)"
 cmake --install .
-cp ../source/LICENSES/*.txt "$prefix/" 2>/dev/null || true
+mkdir -p "$prefix/LICENSES"
+cp ../source/LICENSES/*.txt "$prefix/LICENSES/"
 touch "$prefix/.complete"
 cd /
 rm -rf "$work"
