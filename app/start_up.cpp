@@ -4,6 +4,7 @@
 #include "start_up.h"
 
 #include "kwelt_version.h"
+#include "thai_font.h"
 
 #include <QApplication>
 
@@ -16,6 +17,7 @@ void ConfigureApplication()
     QApplication::setApplicationName(QString::fromLatin1(ApplicationTitle));
     QApplication::setApplicationVersion(QLatin1String(VersionText));
     QGuiApplication::setDesktopFileName(QLatin1String(ApplicationId));
+    ProvideThaiFont();
 }
 
 std::unique_ptr<KWELT> StartUp(EndProgram endProgram)

@@ -4,8 +4,10 @@
 #include "about_window.h"
 
 #include "about_window_layout.h"
+#include "dialog_font.h"
 #include "kwelt_version.h"
 #include "program_picture.h"
+#include "push_button.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -23,6 +25,10 @@ AboutKWELT::AboutKWELT(QWidget* mainWindow)
     , m_mainWindow(mainWindow)
 {
     setObjectName(QStringLiteral("AboutKWELT"));
+    // The main window's font, which fits the texts of both windows.
+    if (mainWindow != nullptr) {
+        setFont(mainWindow->font());
+    }
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("About KWELT version ") + QLatin1String(VersionText));
     setFixedSize(TwipsToPixels(layout::ClientWidth), TwipsToPixels(layout::ClientHeight));
@@ -32,11 +38,7 @@ AboutKWELT::AboutKWELT(QWidget* mainWindow)
     Label1 = new QLabel(QStringLiteral("kWELT"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(ToPixels(layout::Label1));
-    QFont productFont(QStringLiteral("Times New Roman"), 36, QFont::Bold);
-    productFont.setItalic(false);
-    productFont.setUnderline(false);
-    productFont.setStrikeOut(false);
-    Label1->setFont(productFont);
+    Label1->setFont(ProductNameFont());
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setFrameShape(QFrame::Box);
     Label1->setLineWidth(1);
@@ -55,12 +57,9 @@ AboutKWELT::AboutKWELT(QWidget* mainWindow)
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    Command1 = new QPushButton(QStringLiteral("OK"), this);
+    Command1 = new PushButton(QStringLiteral("OK"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(ToPixels(layout::Command1));
-    // Neither Enter nor Esc presses OK.
-    Command1->setAutoDefault(false);
-    Command1->setDefault(false);
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -94,6 +93,8 @@ QString AboutKWELT::CreditsText()
 void AboutKWELT::Form_Load()
 {
     if (m_mainWindow) {
+        // Disabling moves the focus off the main window's controls; remember where it was.
+        m_mainWindowFocus = m_mainWindow->focusWidget();
         m_mainWindow->setEnabled(false);
     }
 }
@@ -112,9 +113,16 @@ void AboutKWELT::closeEvent(QCloseEvent* event)
 
 void AboutKWELT::enableMainWindow()
 {
-    if (m_mainWindow) {
-        m_mainWindow->setEnabled(true);
+    if (!m_mainWindow || m_mainWindow->isEnabled()) {
+        return;
     }
+    m_mainWindow->setEnabled(true);
+    // As on Windows, the main window is active again, with the focus where it was.
+    if (m_mainWindowFocus) {
+        m_mainWindowFocus->setFocus();
+    }
+    m_mainWindow->raise();
+    m_mainWindow->activateWindow();
 }
 
 } // namespace kwelt

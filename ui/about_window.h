@@ -37,6 +37,8 @@ private:
     void enableMainWindow();
 
     QPointer<QWidget> m_mainWindow;
+    // The control of the main window that had the focus, which gets it back.
+    QPointer<QWidget> m_mainWindowFocus;
 
     QLabel* Label1;
     QTextEdit* Text1;

@@ -5,10 +5,12 @@
 
 #include "about_window.h"
 #include "band_combo_box.h"
+#include "dialog_font.h"
 #include "kwelt_version.h"
 #include "main_window_layout.h"
 #include "message_boxes.h"
 #include "program_picture.h"
+#include "push_button.h"
 #include "qt_text.h"
 #include "readout_label.h"
 #include "resistor_drawing.h"
@@ -21,6 +23,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QWindow>
 
 #include <cstdlib>
 #include <exception>
@@ -41,11 +44,7 @@ Widget* place(Widget* widget, const char* name, const TwipsRect& rect)
 
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, const TwipsRect& rect)
 {
-    auto* button = place(new QPushButton(text, parent), name, rect);
-    // Neither button is pressed by Enter or Esc.
-    button->setAutoDefault(false);
-    button->setDefault(false);
-    return button;
+    return place(new PushButton(text, parent), name, rect);
 }
 
 ReadoutLabel* makeReadoutLabel(QWidget* frame, const char* name, const QString& accessibleName, const TwipsRect& rect,
@@ -107,6 +106,8 @@ KWELT::KWELT(EndProgram endProgram, QWidget* parent)
     , m_endProgram(std::move(endProgram))
 {
     setObjectName(QStringLiteral("KWELT"));
+    // Worked out once: every window of the program takes this font from here.
+    setFont(FitDialogFont(QApplication::font(), DialogTextRooms(style())));
     setWindowTitle(QStringLiteral("Brandelwick : KWELT"));
     const QPixmap picture = ProgramPicture();
     setWindowIcon(QIcon(picture));
@@ -219,6 +220,10 @@ void KWELT::Command1_Click()
         // The About window owns itself: it is deleted when it closes.
         auto* about = new AboutKWELT(this);
         about->show();
+        // Window managers may leave a new tool window inactive, with the keys going to this
+        // disabled window; the About window asks for the focus itself.
+        about->raise();
+        about->activateWindow();
     });
 }
 
@@ -231,7 +236,8 @@ void KWELT::paintEvent(QPaintEvent* event)
 {
     QWidget::paintEvent(event);
     QPainter painter(this);
-    PaintResistorDrawing(painter, palette().color(QPalette::WindowText));
+    // Nothing in the drawing changes at run time: not even while the window is disabled.
+    PaintResistorDrawing(painter, palette().color(QPalette::Active, QPalette::WindowText));
 }
 
 void KWELT::closeEvent(QCloseEvent* event)
@@ -248,16 +254,50 @@ void KWELT::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
     // While the About window keeps this window disabled, activating this window (a click on
-    // it, or its taskbar button) brings the About window to the front instead, so that the
-    // way out is never hidden.
+    // it, or its taskbar button) brings the About window back to the front instead, so that
+    // the way out is never hidden.
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && !isEnabled()) {
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (qobject_cast<AboutKWELT*>(window) != nullptr && window->isVisible()) {
-                window->raise();
-                window->activateWindow();
-                break;
-            }
+        bringAboutWindowBack();
+    }
+}
+
+void KWELT::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // A click on this window while it is disabled reaches no control; its native window still
+    // sees it.
+    if (windowHandle() != nullptr) {
+        windowHandle()->installEventFilter(this);
+    }
+}
+
+bool KWELT::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == windowHandle() && event->type() == QEvent::MouseButtonPress && !isEnabled()) {
+        bringAboutWindowBack();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void KWELT::bringAboutWindowBack()
+{
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        auto* about = qobject_cast<AboutKWELT*>(window);
+        if (about == nullptr || about->isHidden()) {
+            continue;
         }
+        // Minimized, it would keep this window disabled out of sight. Done once the activation
+        // of this window has run its course, or it would win over the About window's.
+        QMetaObject::invokeMethod(
+            about,
+            [about] {
+                about->setWindowState(about->windowState() & ~Qt::WindowMinimized);
+                about->show();
+                about->raise();
+                about->activateWindow();
+            },
+            Qt::QueuedConnection);
+        break;
     }
 }
 

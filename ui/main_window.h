@@ -42,6 +42,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void color1_Click();
@@ -50,6 +52,9 @@ private:
     void color4_Click();
     void Command1_Click();
     void Command2_Click();
+
+    // Restores the About window if it is minimized and brings it to the front, active.
+    void bringAboutWindowBack();
 
     // Runs an event handler. An error that escapes it is reported and ends the program; it
     // never travels on through Qt's event loop.

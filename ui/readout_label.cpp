@@ -5,6 +5,10 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QEvent>
+
+#include <algorithm>
+#include <cmath>
 
 namespace kwelt {
 namespace {
@@ -33,13 +37,58 @@ QAccessibleInterface* readoutLabelAccessible(const QString& className, QObject* 
     return nullptr;
 }
 
+double relativeLuminance(const QColor& colour)
+{
+    const auto linear = [](double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+}
+
 } // namespace
+
+double ContrastRatio(const QColor& a, const QColor& b)
+{
+    const double la = relativeLuminance(a);
+    const double lb = relativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor ReadableTextColour(const QColor& text, const QColor& background)
+{
+    return ContrastRatio(text, background) >= 4.5 ? text : QColor(Qt::black);
+}
 
 ReadoutLabel::ReadoutLabel(const QString& text, const QString& accessibleName, QWidget* parent)
     : QLabel(text, parent)
 {
     QAccessible::installFactory(readoutLabelAccessible); // installs once, however many labels
     setAccessibleName(accessibleName);
+    // The label paints its text in the Text role, which it fills in itself from the window's
+    // text colour; WindowText keeps following the window.
+    setForegroundRole(QPalette::Text);
+    useReadableTextColour();
+}
+
+void ReadoutLabel::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::PaletteChange) {
+        useReadableTextColour();
+    }
+    QLabel::changeEvent(event);
+}
+
+void ReadoutLabel::useReadableTextColour()
+{
+    // The disabled look stays the platform's own.
+    QPalette colours = palette();
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        const QColor text = group == QPalette::Disabled
+            ? colours.color(group, QPalette::WindowText)
+            : ReadableTextColour(colours.color(group, QPalette::WindowText), colours.color(group, QPalette::Window));
+        colours.setColor(group, QPalette::Text, text);
+    }
+    if (colours != palette()) {
+        setPalette(colours); // raises PaletteChange once more, which then changes nothing
+    }
 }
 
 void ReadoutLabel::SetReadout(const QString& text)

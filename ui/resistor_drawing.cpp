@@ -30,8 +30,8 @@ void PaintResistorDrawing(QPainter& painter, const QColor& ink)
         // A rectangle W x H covers exactly W x H pixels, its outline included.
         const QRect r = ToPixels({shape.left, layout::DrawingRectTop, shape.width, layout::DrawingRectHeight});
         if (shape.filled) {
-            run(r.left(), r.top(), r.width(), r.height());
-            continue;
+            // A band is black whatever the colour scheme; its outline is drawn like the rest.
+            painter.fillRect(r, Qt::black);
         }
         run(r.left(), r.top(), r.width(), 1);
         run(r.left(), r.top() + r.height() - 1, r.width(), 1);

@@ -9,8 +9,8 @@ class QPainter;
 namespace kwelt {
 
 // Paints the fixed line drawing of a four-band resistor and its leader lines, 1 pixel wide, in
-// `ink`. Every line is axis-aligned, so each is painted as a filled pixel run: crisp at any
-// scale, with no antialiasing, and covering both of its end points.
+// `ink`; the four bands are filled black inside their outlines. Every line is axis-aligned, so each is painted as a
+// filled pixel run: crisp at any scale, with no antialiasing, and covering both of its end points.
 void PaintResistorDrawing(QPainter& painter, const QColor& ink);
 
 } // namespace kwelt

@@ -6,6 +6,7 @@
 // median peak memory of each, with their ratios.
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -13,6 +14,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 namespace {
@@ -54,6 +56,12 @@ int main(int argc, char** argv)
 {
     const int runs = argc > 1 ? std::atoi(argv[1]) : 15;
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    if (std::getenv("XDG_RUNTIME_DIR") == nullptr) {
+        // Qt asks for a private runtime folder and complains on every run without one.
+        static std::string runtime = "/tmp/kwelt-bench-runtime";
+        mkdir(runtime.c_str(), 0700);
+        setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+    }
 
     std::vector<double> kweltTimes, bareTimes, thaiTimes;
     std::vector<long> kweltPeaks, barePeaks, thaiPeaks;
@@ -79,5 +87,9 @@ int main(int argc, char** argv)
         "bare Qt window, one Thai label: %.1f ms median, %ld KiB peak memory\n", median(thaiTimes), median(thaiPeaks));
     std::printf("ratio kwelt / bare:             time %.3f (target <= 1.15), memory %.3f (target <= 1.10)\n", kt / bt,
         static_cast<double>(km) / static_cast<double>(bm));
+    // A window with Thai text pays for Thai shaping and word breaking before it draws: that
+    // window is the floor that kwelt's own work is measured against.
+    std::printf("ratio kwelt / Thai label:       time %.3f (target <= 1.15), memory %.3f (target <= 1.10)\n",
+        kt / median(thaiTimes), static_cast<double>(km) / static_cast<double>(median(thaiPeaks)));
     return 0;
 }

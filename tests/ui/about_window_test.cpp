@@ -13,10 +13,12 @@
 
 #include <QClipboard>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
+#include <QWindow>
 
 #include <optional>
 
@@ -271,6 +273,61 @@ private slots:
         auto* credits = Child<QTextEdit>(second, "Text1");
         QVERIFY(!credits->textCursor().hasSelection());
         QCOMPARE(credits->document()->blockCount(), 7);
+    }
+
+    // As on Windows, the focused OK takes Enter, from the main keyboard and from the keypad.
+    void enterPressesFocusedOk_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("Return") << int(Qt::Key_Return) << int(Qt::NoModifier);
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+    }
+
+    void enterPressesFocusedOk()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QPointer<AboutKWELT> about = openAbout();
+        QVERIFY(about);
+        auto* ok = Child<QPushButton>(about.data(), "Command1");
+        ok->setFocus();
+        QTest::keyClick(ok, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        processDeletions();
+        QVERIFY(about.isNull());
+        QVERIFY(m_main->isEnabled());
+    }
+
+    // When the About window goes, the main window's focus is back on the control that had it.
+    void focusReturnsToTheMainWindow()
+    {
+        auto* aboutButton = Child<QPushButton>(m_main.get(), "Command1");
+        aboutButton->setFocus();
+        QTest::keyClick(aboutButton, Qt::Key_Space);
+        QPointer<AboutKWELT> about = AboutWindows().value(0);
+        QVERIFY(about);
+        QVERIFY(m_main->focusWidget() != aboutButton); // disabled controls lose the focus
+        QTest::mouseClick(Child<QPushButton>(about.data(), "Command1"), Qt::LeftButton);
+        processDeletions();
+        QVERIFY(about.isNull());
+        QCOMPARE(m_main->focusWidget(), static_cast<QWidget*>(aboutButton));
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(m_main.get()));
+    }
+
+    // A minimized About window would keep the main window disabled out of sight: a click on
+    // the main window, which reaches none of its disabled controls, brings it back.
+    void minimizedAboutWindowComesBack()
+    {
+        AboutKWELT* about = openAbout();
+        QVERIFY(about);
+        QApplication::setActiveWindow(m_main.get());
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(about));
+        about->showMinimized();
+        QTRY_VERIFY(about->isMinimized());
+        QTest::mouseClick(m_main->windowHandle(), Qt::LeftButton, {}, QPoint(300, 150));
+        QTRY_VERIFY(!about->isMinimized());
+        QVERIFY(about->isVisible());
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(about));
     }
 
     void activatingTheMainWindowRaisesTheAboutWindow()

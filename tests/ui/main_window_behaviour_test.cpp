@@ -6,6 +6,7 @@
 
 #include "ui_test_support.h"
 
+#include <about_window.h>
 #include <band_combo_box.h>
 #include <main_window.h>
 #include <start_up.h>
@@ -253,6 +254,25 @@ private slots:
         QCOMPARE(about.count(), 0);
         QCOMPARE(exit.count(), 0);
         QVERIFY(!h.endedWith);
+    }
+
+    // As on Windows, the focused button takes Enter: About opens its window, Exit ends.
+    void enterPressesTheFocusedButton()
+    {
+        Harness h;
+        QVERIFY(h.loadAndShow());
+        auto* about = Child<QPushButton>(&h.window, "Command1");
+        about->setFocus();
+        QTest::keyClick(about, Qt::Key_Return);
+        QCOMPARE(AboutWindows().size(), 1);
+        QVERIFY(!h.window.isEnabled());
+        delete AboutWindows().value(0);
+        QVERIFY(h.window.isEnabled());
+
+        auto* exit = Child<QPushButton>(&h.window, "Command2");
+        exit->setFocus();
+        QTest::keyClick(exit, Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(h.endedWith, std::optional<int>(EXIT_SUCCESS));
     }
 
     void exitEndsTheProgramAtOnce()

@@ -25,7 +25,14 @@ namespace {
 using Pixel = std::pair<int, int>; // x, y
 
 // The drawing in twips: 9 rectangles, all from the top at 240 and 735 high, and 18 lines.
-std::set<Pixel> expectedInk()
+// Returns the pixels of every outline and line, and apart from them the inside of the bands.
+struct ExpectedDrawing
+{
+    std::set<Pixel> lines;
+    std::set<Pixel> bands;
+};
+
+ExpectedDrawing expectedDrawing()
 {
     struct Rect
     {
@@ -44,7 +51,8 @@ std::set<Pixel> expectedInk()
         {2520, 1440, 3000, 1440}, {3720, 960, 3720, 1920}, {2520, 1920, 3720, 1920}, {4440, 960, 4440, 2400},
         {2520, 2400, 4440, 2400}, {5400, 960, 5400, 2880}, {2520, 2880, 5400, 2880}};
 
-    std::set<Pixel> ink;
+    ExpectedDrawing drawing;
+    std::set<Pixel>& ink = drawing.lines;
     const int top = 240 / 15;
     const int height = 735 / 15;
     for (const Rect& r : rects) {
@@ -53,8 +61,10 @@ std::set<Pixel> expectedInk()
         for (int y = top; y < top + height; ++y) {
             for (int x = left; x < left + width; ++x) {
                 const bool edge = x == left || x == left + width - 1 || y == top || y == top + height - 1;
-                if (r.filled || edge) {
+                if (edge) {
                     ink.insert({x, y});
+                } else if (r.filled) {
+                    drawing.bands.insert({x, y});
                 }
             }
         }
@@ -67,7 +77,10 @@ std::set<Pixel> expectedInk()
             }
         }
     }
-    return ink;
+    for (const Pixel& p : ink) {
+        drawing.bands.erase(p); // a leader starting on a band's edge row is a line
+    }
+    return drawing;
 }
 
 } // namespace
@@ -79,21 +92,39 @@ class MainWindowDrawingTest : public QObject
 private slots:
     void initTestCase() { ConfigureApplication(); }
 
-    // At any scale (QT_SCALE_FACTOR), every device pixel of the drawing's area is ink where the
-    // tables put ink and background elsewhere: never a grey in between.
+    // Under every colour scheme, enabled or disabled, and at any scale (QT_SCALE_FACTOR), every
+    // device pixel of the drawing's area is where the tables put it: the outlines and lines in
+    // the scheme's active window-text colour, the bands black inside, background elsewhere,
+    // never a grey in between.
+    void drawingMatchesItsTables_data()
+    {
+        QTest::addColumn<QString>("scheme");
+        QTest::addColumn<bool>("disabled");
+        for (const char* scheme : {"light", "dark", "high contrast"}) {
+            QTest::addRow("%s", scheme) << QString::fromLatin1(scheme) << false;
+            QTest::addRow("%s, disabled while the About window is open", scheme) << QString::fromLatin1(scheme) << true;
+        }
+    }
+
     void drawingMatchesItsTables()
     {
+        QFETCH(QString, scheme);
+        QFETCH(bool, disabled);
+        const SchemeOverride colours(scheme);
         KWELT window([](int) {});
         window.Form_Load();
+        window.setEnabled(!disabled);
         const QImage image = window.grab().toImage();
         const qreal ratio = image.devicePixelRatio();
         qInfo("device pixel ratio %g", ratio);
         QCOMPARE(image.size(), (QSize(441, 307) * ratio));
-        const QRgb ink = window.palette().color(QPalette::WindowText).rgb();
-        const QRgb background = window.palette().color(QPalette::Button).rgb();
-        QVERIFY(ink != background);
+        const QRgb ink = SchemePalette(scheme).color(QPalette::Active, QPalette::WindowText).rgb();
+        const QRgb background = SchemePalette(scheme).color(QPalette::Button).rgb();
+        const QRgb black = qRgb(0, 0, 0);
+        QVERIFY(ink != background); // black bands vanish into a black background, but not their outlines
 
-        const std::set<Pixel> expected = expectedInk();
+        const ExpectedDrawing drawing = expectedDrawing();
+        const std::set<Pixel>& expected = drawing.lines;
         const bool whole = ratio == std::floor(ratio);
         // The drawing's area: right of the picture and above the frame, less the lists.
         const QRect area(112, 0, 441 - 112, 200);
@@ -105,8 +136,8 @@ private slots:
                     continue;
                 }
                 const QRgb actual = image.pixel(x, y);
-                if (actual != ink && actual != background) {
-                    QFAIL(qPrintable(QStringLiteral("device pixel (%1, %2) is #%3: neither ink nor background")
+                if (actual != ink && actual != background && actual != black) {
+                    QFAIL(qPrintable(QStringLiteral("device pixel (%1, %2) is #%3: neither ink, black nor background")
                                          .arg(x)
                                          .arg(y)
                                          .arg(actual & 0xFFFFFF, 6, 16, QLatin1Char('0'))));
@@ -118,13 +149,16 @@ private slots:
                     && int((x - 0.5) / ratio) == logical.x() && int((y - 0.5) / ratio) == logical.y();
                 if (whole || middle) {
                     const bool shouldBeInk = expected.count({logical.x(), logical.y()}) != 0;
-                    if (actual != (shouldBeInk ? ink : background)) {
-                        QFAIL(qPrintable(QStringLiteral("device pixel (%1, %2) of logical (%3, %4) should be %5")
+                    const bool shouldBeBand = drawing.bands.count({logical.x(), logical.y()}) != 0;
+                    const QRgb wanted = shouldBeInk ? ink : shouldBeBand ? black : background;
+                    if (actual != wanted) {
+                        QFAIL(qPrintable(QStringLiteral("device pixel (%1, %2) of logical (%3, %4) is #%5, not #%6")
                                              .arg(x)
                                              .arg(y)
                                              .arg(logical.x())
                                              .arg(logical.y())
-                                             .arg(shouldBeInk ? QStringLiteral("ink") : QStringLiteral("background"))));
+                                             .arg(actual & 0xFFFFFF, 6, 16, QLatin1Char('0'))
+                                             .arg(wanted & 0xFFFFFF, 6, 16, QLatin1Char('0'))));
                     }
                     ++checked;
                 }

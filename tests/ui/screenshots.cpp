@@ -51,6 +51,15 @@ bool saveMessageBox(KWELT& window, std::array<BandPosition, 4> bands, const QStr
     return saved;
 }
 
+bool saveAboutWindow(KWELT& window, const QString& path)
+{
+    auto* about = new AboutKWELT(&window); // deletes itself when closed
+    about->show();
+    const bool saved = save(about, path);
+    about->close();
+    return saved;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -62,14 +71,32 @@ int main(int argc, char** argv)
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
-    const auto window = StartUp([](int) {});
-    bool ok = save(window.get(), out.filePath(QStringLiteral("main-window.png")));
-    ok = saveMessageBox(*window, {0, 1, 0, 0}, out.filePath(QStringLiteral("message-black-band.png"))) && ok;
-    ok = saveMessageBox(*window, {1, 4, 0, 0}, out.filePath(QStringLiteral("message-pair.png"))) && ok;
-    ok = save(window.get(), out.filePath(QStringLiteral("main-window-after-pair.png"))) && ok;
-    auto* about = new AboutKWELT(window.get()); // deletes itself when closed
-    about->show();
-    ok = save(about, out.filePath(QStringLiteral("about-window.png"))) && ok;
-    about->close();
+    bool ok = true;
+    {
+        const auto window = StartUp([](int) {});
+        ok = save(window.get(), out.filePath(QStringLiteral("main-window.png"))) && ok;
+        ok = saveMessageBox(*window, {0, 1, 0, 0}, out.filePath(QStringLiteral("message-black-band.png"))) && ok;
+        ok = saveMessageBox(*window, {1, 4, 0, 0}, out.filePath(QStringLiteral("message-pair.png"))) && ok;
+        ok = save(window.get(), out.filePath(QStringLiteral("main-window-after-pair.png"))) && ok;
+        ok = saveAboutWindow(*window, out.filePath(QStringLiteral("about-window.png"))) && ok;
+    }
+    // A dark desktop colour scheme, and a large desktop font: the windows are made anew, as
+    // they would be when the program starts on such a desktop.
+    {
+        const test::SchemeOverride dark(QStringLiteral("dark"));
+        const auto window = StartUp([](int) {});
+        ok = save(window.get(), out.filePath(QStringLiteral("main-window-dark.png"))) && ok;
+        ok = saveAboutWindow(*window, out.filePath(QStringLiteral("about-window-dark.png"))) && ok;
+    }
+    {
+        const QFont desktop = QApplication::font();
+        QFont large = desktop;
+        large.setPointSize(13);
+        QApplication::setFont(large);
+        const auto window = StartUp([](int) {});
+        ok = save(window.get(), out.filePath(QStringLiteral("main-window-13pt.png"))) && ok;
+        ok = saveAboutWindow(*window, out.filePath(QStringLiteral("about-window-13pt.png"))) && ok;
+        QApplication::setFont(desktop);
+    }
     return ok ? 0 : 1;
 }

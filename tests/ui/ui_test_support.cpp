@@ -11,6 +11,7 @@
 #include <QGlyphRun>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QTextLayout>
 
 namespace kwelt::test {
@@ -88,6 +89,46 @@ bool RendersWithoutMissingGlyphs(const QString& text, const QFont& font, QString
         }
     }
     return complete && !layout.glyphRuns().isEmpty();
+}
+
+QPalette SchemePalette(const QString& scheme)
+{
+    if (scheme == QLatin1String("light")) {
+        return QApplication::style()->standardPalette();
+    }
+    const bool dark = scheme == QLatin1String("dark");
+    if (!dark && scheme != QLatin1String("high contrast")) {
+        qFatal("no colour scheme %s", qPrintable(scheme));
+    }
+    const QColor text = dark ? QColor(239, 240, 241) : QColor(Qt::white);
+    const QColor window = dark ? QColor(35, 38, 41) : QColor(Qt::black);
+    const QColor button = dark ? QColor(49, 54, 59) : QColor(Qt::black);
+    const QColor base = dark ? QColor(27, 30, 32) : QColor(Qt::black);
+    const QColor disabledText = dark ? QColor(98, 108, 118) : QColor(0, 255, 0);
+    QPalette palette(button, window);
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        const QColor ink = group == QPalette::Disabled ? disabledText : text;
+        palette.setColor(group, QPalette::WindowText, ink);
+        palette.setColor(group, QPalette::ButtonText, ink);
+        palette.setColor(group, QPalette::Text, ink);
+        palette.setColor(group, QPalette::Window, window);
+        palette.setColor(group, QPalette::Button, button);
+        palette.setColor(group, QPalette::Base, base);
+        palette.setColor(group, QPalette::Highlight, dark ? QColor(61, 174, 233) : QColor(0, 255, 255));
+        palette.setColor(group, QPalette::HighlightedText, dark ? text : QColor(Qt::black));
+    }
+    return palette;
+}
+
+SchemeOverride::SchemeOverride(const QString& scheme)
+    : m_previous(QApplication::palette())
+{
+    QApplication::setPalette(SchemePalette(scheme));
+}
+
+SchemeOverride::~SchemeOverride()
+{
+    QApplication::setPalette(m_previous);
 }
 
 } // namespace kwelt::test

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QMessageBox>
 #include <QObject>
+#include <QPalette>
 #include <QString>
 #include <QTimer>
 
@@ -66,6 +67,23 @@ T* Child(const QWidget* parent, const char* name)
     }
     return child;
 }
+
+// The colours of a desktop colour scheme: "light" (the style's standard palette), "dark" (as
+// KDE's Breeze Dark) or "high contrast" (white on black).
+QPalette SchemePalette(const QString& scheme);
+
+// Makes `scheme` the application's palette while it lives, as a desktop would.
+class SchemeOverride
+{
+public:
+    explicit SchemeOverride(const QString& scheme);
+    ~SchemeOverride();
+    SchemeOverride(const SchemeOverride&) = delete;
+    SchemeOverride& operator=(const SchemeOverride&) = delete;
+
+private:
+    QPalette m_previous;
+};
 
 // True when every character of `text` has a glyph in `font` or in the fonts Qt falls back to.
 bool RendersWithoutMissingGlyphs(const QString& text, const QFont& font, QString* missing = nullptr);

@@ -1,0 +1,134 @@
+// SPDX-FileCopyrightText: 2026 kwelt developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The read-out stays legible under every desktop colour scheme: its fields keep their light
+// backgrounds, so their text is the scheme's text colour only where that reads on them.
+
+#include "ui_test_support.h"
+
+#include <main_window.h>
+#include <readout_label.h>
+#include <start_up.h>
+
+#include <QLabel>
+#include <QTest>
+
+using namespace kwelt;
+using namespace kwelt::test;
+
+namespace {
+
+// Near enough: small text is antialiased, so even its strongest pixel is a little mixed with
+// the background.
+bool near(const QColor& a, const QColor& b)
+{
+    return std::abs(a.red() - b.red()) <= 24 && std::abs(a.green() - b.green()) <= 24
+        && std::abs(a.blue() - b.blue()) <= 24;
+}
+
+// The colour of the most strongly inked pixel of a text drawn on `background`.
+QColor textColour(const QImage& image, const QColor& background)
+{
+    QColor strongest = background;
+    int distance = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            const int d = std::abs(c.red() - background.red()) + std::abs(c.green() - background.green())
+                + std::abs(c.blue() - background.blue());
+            if (d > distance) {
+                distance = d;
+                strongest = c;
+            }
+        }
+    }
+    return strongest;
+}
+
+} // namespace
+
+class ColourSchemeTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { ConfigureApplication(); }
+
+    // Worked out by hand from WCAG 2's relative luminance.
+    void contrastRatio()
+    {
+        QCOMPARE(ContrastRatio(Qt::black, Qt::white), 21.0);
+        QCOMPARE(ContrastRatio(Qt::white, Qt::black), 21.0);
+        QCOMPARE(ContrastRatio(QColor(255, 255, 192), QColor(255, 255, 192)), 1.0);
+        // Breeze Dark's text on the light yellow field: about 1.1.
+        QVERIFY(qAbs(ContrastRatio(QColor(239, 240, 241), QColor(255, 255, 192)) - 1.10) < 0.02);
+        // Mid grey on white: 3.95; black on the light orange field: 16.7.
+        QVERIFY(qAbs(ContrastRatio(QColor(128, 128, 128), Qt::white) - 3.95) < 0.01);
+        QVERIFY(qAbs(ContrastRatio(Qt::black, QColor(255, 224, 192)) - 16.67) < 0.02);
+        QCOMPARE(ReadableTextColour(QColor(0, 0, 128), Qt::white), QColor(0, 0, 128));
+        QCOMPARE(ReadableTextColour(QColor(128, 128, 128), Qt::white), QColor(Qt::black));
+    }
+
+    void readoutIsLegible_data()
+    {
+        QTest::addColumn<QString>("scheme");
+        QTest::addColumn<QColor>("expected");
+        QTest::newRow("light: the window's text colour") << QStringLiteral("light") << QColor(Qt::black);
+        QTest::newRow("dark: light text would vanish, black") << QStringLiteral("dark") << QColor(Qt::black);
+        QTest::newRow("high contrast: white text would vanish, black")
+            << QStringLiteral("high contrast") << QColor(Qt::black);
+    }
+
+    void readoutIsLegible()
+    {
+        QFETCH(QString, scheme);
+        QFETCH(QColor, expected);
+        const SchemeOverride colours(scheme);
+        KWELT window([](int) {});
+        window.Form_Load();
+        const QColor yellow(255, 255, 192);
+        const QColor orange(255, 224, 192);
+        const std::pair<const char*, QColor> fields[]
+            = {{"data1", yellow}, {"data2", yellow}, {"data3", yellow}, {"data4", orange}};
+        for (const auto& [name, background] : fields) {
+            auto* field = Child<QLabel>(&window, name);
+            const QImage image = field->grab().toImage();
+            QCOMPARE(image.pixelColor(0, 0), background); // the field keeps its own background
+            const QColor text = textColour(image, background);
+            QVERIFY2(ContrastRatio(text, background) >= 4.5, name);
+            QVERIFY2(near(text, expected), qPrintable(text.name()));
+        }
+    }
+
+    // A scheme whose text reads on the fields keeps its own colour there.
+    void readableSchemeColourIsKept()
+    {
+        QPalette navy = SchemePalette(QStringLiteral("light"));
+        navy.setColor(QPalette::WindowText, QColor(0, 0, 128));
+        navy.setColor(QPalette::ButtonText, QColor(0, 0, 128));
+        const QPalette previous = QApplication::palette();
+        QApplication::setPalette(navy);
+        {
+            KWELT window([](int) {});
+            window.Form_Load();
+            auto* field = Child<QLabel>(&window, "data3");
+            const QColor text = textColour(field->grab().toImage(), QColor(255, 255, 192));
+            QVERIFY2(near(text, QColor(0, 0, 128)), qPrintable(text.name()));
+        }
+        QApplication::setPalette(previous);
+    }
+
+    // A scheme changed while the program runs reaches the read-out too.
+    void schemeChangedWhileRunning()
+    {
+        KWELT window([](int) {});
+        window.Form_Load();
+        auto* field = Child<QLabel>(&window, "data4");
+        const SchemeOverride colours(QStringLiteral("dark"));
+        const QColor text = textColour(field->grab().toImage(), QColor(255, 224, 192));
+        QVERIFY2(near(text, Qt::black), qPrintable(text.name()));
+    }
+};
+
+QTEST_MAIN(ColourSchemeTest)
+#include "colour_scheme_test.moc"

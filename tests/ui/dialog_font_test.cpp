@@ -1,0 +1,257 @@
+// Every text fits its control, whatever the desktop font: the windows are built under several
+// desktop fonts, every text a control can ever show is put into it, and the control is drawn
+// twice, its text once red and once blue: the text's ink is what differs. Where a text is cut
+// off, its ink reaches the edge of the room the control gives it; so the ink must stay clear of
+// that edge (left-aligned text starts on its left edge).
+
+#include "ui_test_support.h"
+
+#include <about_window.h>
+#include <band_combo_box.h>
+#include <dialog_font.h>
+#include <main_window.h>
+#include <start_up.h>
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QTest>
+#include <QTextEdit>
+
+using namespace kwelt;
+using namespace kwelt::test;
+
+namespace {
+
+QImage picture(QWidget* widget)
+{
+    return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// The bounding box, within `region`, of the pixels of `widget` that its text colour paints.
+QRect textInk(QWidget* widget, const QRect& region)
+{
+    const QPalette saved = widget->palette();
+    const auto drawIn = [&](const QColor& colour) {
+        QPalette palette = saved;
+        for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
+            palette.setColor(role, colour);
+        }
+        widget->setPalette(palette);
+        return picture(widget);
+    };
+    const QImage red = drawIn(Qt::red);
+    const QImage blue = drawIn(Qt::blue);
+    widget->setPalette(saved);
+    QRect box;
+    for (int y = region.top(); y <= region.bottom(); ++y) {
+        for (int x = region.left(); x <= region.right(); ++x) {
+            if (red.pixel(x, y) != blue.pixel(x, y)) {
+                box |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return box;
+}
+
+// One text in one control: where its ink lies, and the room it must lie in without touching
+// the room's edges (but the left one, for left-aligned text).
+struct Room
+{
+    QString control;
+    QString text;
+    QRect ink;
+    QRect room;
+    bool leftAligned = false;
+};
+
+QList<Room> measureMainWindow(KWELT& window)
+{
+    QList<Room> rooms;
+    const auto label = [&](const char* name, const QStringList& texts, bool leftAligned = false) {
+        auto* field = Child<QLabel>(&window, name);
+        const QString before = field->text();
+        for (const QString& text : texts) {
+            field->setText(text);
+            rooms.append({QLatin1String(name), text, textInk(field, field->rect()), field->rect(), leftAligned});
+        }
+        field->setText(before);
+    };
+    // The read-out texts, written out here from the rules of the read-out.
+    QStringList digits{QStringLiteral("?"), QStringLiteral("-1")};
+    for (int d = 0; d <= 9; ++d) {
+        digits.append(QStringLiteral(" %1").arg(d));
+    }
+    label("data1", digits);
+    label("data2", digits);
+    label("data3",
+        {QStringLiteral("x  1"), QStringLiteral("x  10"), QStringLiteral("x  100"), QStringLiteral("x  1000"),
+            QStringLiteral("x  10000"), QStringLiteral("x  100000"), QStringLiteral("x  1000000"),
+            QStringLiteral("x  .1"), QStringLiteral("x  .01")});
+    label("data4",
+        {QStringLiteral("ความผิดพลาด 5%"), QStringLiteral("ความผิดพลาด 10%"), QStringLiteral("ความผิดพลาด 20%")}, true);
+    label("Label1", {QStringLiteral("Version 1.0")});
+
+    // A list's entry lies in its edit field, clear of the frame and the arrow.
+    for (const char* name : {"color1", "color2", "color3", "color4"}) {
+        auto* list = Child<BandComboBox>(&window, name);
+        QStyleOptionComboBox option;
+        option.initFrom(list);
+        option.editable = false;
+        option.frame = true;
+        const QRect field
+            = list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
+        const int selected = list->currentIndex();
+        const QSignalBlocker quiet(list);
+        for (int i = 0; i < list->count(); ++i) {
+            list->setCurrentIndex(i);
+            rooms.append({QLatin1String(name), list->itemText(i), textInk(list, field), field, true});
+        }
+        list->setCurrentIndex(selected);
+    }
+
+    for (const char* name : {"Command1", "Command2"}) {
+        auto* button = Child<QPushButton>(&window, name);
+        const int frame = button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
+        const QRect inside = button->rect().adjusted(frame, frame, -frame, -frame);
+        rooms.append({QLatin1String(name), button->text(), textInk(button, inside), inside});
+    }
+
+    // The frame's title stays above the read-out fields.
+    auto* frame = Child<QGroupBox>(&window, "Frame1");
+    const QRect above(0, 0, frame->width(), Child<QLabel>(&window, "data1")->geometry().top());
+    rooms.append({QStringLiteral("Frame1"), frame->title(), textInk(frame, above), above.adjusted(0, -1, 0, 0), true});
+    return rooms;
+}
+
+QList<Room> measureAboutWindow(AboutKWELT& about)
+{
+    auto* ok = Child<QPushButton>(&about, "Command1");
+    const int frame = ok->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, ok);
+    const QRect okInside = ok->rect().adjusted(frame, frame, -frame, -frame);
+    auto* name = Child<QLabel>(&about, "Label1");
+    const QRect nameInside = name->rect().adjusted(1, 1, -1, -1); // inside its border
+    return {
+        {QStringLiteral("About OK"), ok->text(), textInk(ok, okInside), okInside},
+        {QStringLiteral("About Label1"), name->text(), textInk(name, nameInside), nameInside},
+    };
+}
+
+QString describe(const QRect& r)
+{
+    return QStringLiteral("(%1, %2) %3 x %4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
+// What does not fit, one line each.
+QStringList misfits(const QList<Room>& rooms)
+{
+    QStringList found;
+    for (const Room& room : rooms) {
+        const QRect clear = room.room.adjusted(room.leftAligned ? 0 : 1, 1, -1, -1);
+        if (room.ink.isEmpty() || !clear.contains(room.ink)) {
+            found.append(QStringLiteral("%1 \"%2\": ink %3 in room %4")
+                             .arg(room.control, room.text, describe(room.ink), describe(room.room)));
+        }
+    }
+    return found;
+}
+
+// The credits show all seven lines, none wider than the box, without scrolling.
+QStringList creditsMisfit(AboutKWELT& about)
+{
+    auto* credits = Child<QTextEdit>(&about, "Text1");
+    const QSizeF document = credits->document()->size();
+    const QSize viewport = credits->viewport()->size();
+    if (credits->document()->blockCount() != 7 || document.height() > viewport.height()
+        || credits->document()->idealWidth() > viewport.width()) {
+        return {QStringLiteral("credits: document %1 x %2 in %3 x %4")
+                    .arg(document.width())
+                    .arg(document.height())
+                    .arg(viewport.width())
+                    .arg(viewport.height())};
+    }
+    return {};
+}
+
+} // namespace
+
+class DialogFontTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        ConfigureApplication();
+        m_desktopFont = QApplication::font();
+    }
+
+    void cleanup() { QApplication::setFont(m_desktopFont); }
+
+    void everyTextFits_data()
+    {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<double>("points");
+        QTest::newRow("DejaVu Sans 9, Debian's default") << QStringLiteral("DejaVu Sans") << 9.0;
+        QTest::newRow("DejaVu Sans 10") << QStringLiteral("DejaVu Sans") << 10.0;
+        QTest::newRow("DejaVu Sans 11") << QStringLiteral("DejaVu Sans") << 11.0;
+        QTest::newRow("DejaVu Sans 13") << QStringLiteral("DejaVu Sans") << 13.0;
+        QTest::newRow("Liberation Sans 10") << QStringLiteral("Liberation Sans") << 10.0;
+        QTest::newRow("Loma 11, a Thai-first font") << QStringLiteral("Loma") << 11.0;
+    }
+
+    // Each text fits at the size chosen, and that size is the desktop's or the largest below
+    // it at which they fit: half a point more and something is cut off.
+    void everyTextFits()
+    {
+        QFETCH(QString, family);
+        QFETCH(double, points);
+        if (!QFontDatabase::hasFamily(family)) {
+            QSKIP(qPrintable(family + QStringLiteral(" is not installed (scripts/install-deps.sh installs it)")));
+        }
+        QFont desktop(family);
+        desktop.setPointSizeF(points);
+        QApplication::setFont(desktop);
+
+        KWELT window([](int) {});
+        window.Form_Load();
+        auto* about = new AboutKWELT(&window);
+        const QFont chosen = window.font();
+        QCOMPARE(chosen.family(), family);
+        QVERIFY(chosen.pointSizeF() <= points);
+        QCOMPARE(about->font(), chosen);
+        qInfo("%s %g pt: the windows use %g pt", qPrintable(family), points, chosen.pointSizeF());
+
+        QStringList found = misfits(measureMainWindow(window) + measureAboutWindow(*about)) + creditsMisfit(*about);
+        QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
+
+        if (chosen.pointSizeF() < points) {
+            QFont larger = chosen;
+            larger.setPointSizeF(chosen.pointSizeF() + 0.5);
+            window.setFont(larger);
+            about->setFont(larger);
+            found = misfits(measureMainWindow(window) + measureAboutWindow(*about)) + creditsMisfit(*about);
+            QVERIFY2(!found.isEmpty(), "a larger size would have fitted too");
+        }
+        delete about;
+    }
+
+    // The product name keeps its face and size where it fits, as it does at 96 dots per inch.
+    void productNameKeepsItsFont()
+    {
+        const QFont font = ProductNameFont();
+        QCOMPARE(font.family(), QStringLiteral("Times New Roman"));
+        QCOMPARE(font.pointSize(), 36);
+        QCOMPARE(font.weight(), QFont::Bold);
+    }
+
+private:
+    QFont m_desktopFont;
+};
+
+QTEST_MAIN(DialogFontTest)
+#include "dialog_font_test.moc"

@@ -1,0 +1,42 @@
+#!/bin/bash
+# SPDX-FileCopyrightText: 2026 kwelt developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# Runs a test on a private X display of its own, under the openbox window manager, as a desktop
+# user runs kwelt: what only a real window manager does (focus, activation, minimizing) is then
+# what the test sees.
+#   run_under_openbox.sh PROGRAM [ARGUMENTS...]
+set -u
+for tool in Xvfb openbox xdotool xprop; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "SKIP: $tool is missing (scripts/install-deps.sh installs it)"
+        exit 77
+    fi
+done
+
+work=$(mktemp -d)
+cleanup() {
+    [ -n "${wm:-}" ] && kill "$wm" 2>/dev/null
+    [ -n "${server:-}" ] && kill "$server" 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Xvfb picks a free display and writes its number.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+server=$!
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+export DISPLAY=":$(cat "$work/display")"
+HOME="$work" openbox --sm-disable >"$work/openbox.log" 2>&1 &
+wm=$!
+# openbox is in charge once it names itself on the root window.
+for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.1
+done
+
+QT_QPA_PLATFORM=xcb "$@"

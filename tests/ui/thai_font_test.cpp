@@ -1,0 +1,103 @@
+// SPDX-FileCopyrightText: 2026 kwelt developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// kwelt shows its Thai texts on any system: run under a font configuration of CTest's making,
+// once with no Thai font at all (the font kwelt carries fills in) and once with a system Thai
+// font other than the one kwelt carries (the system's wins). KWELT_EXPECTED_THAI_FAMILY names
+// the family that must draw the Thai glyphs; KWELT_EXPECT_CARRIED_FONT says whether kwelt's
+// own font must have been added.
+
+#include "ui_test_support.h"
+
+#include <about_window.h>
+#include <main_window.h>
+#include <start_up.h>
+#include <thai_font.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QGlyphRun>
+#include <QGroupBox>
+#include <QLabel>
+#include <QTest>
+#include <QTextLayout>
+
+using namespace kwelt;
+using namespace kwelt::test;
+
+namespace {
+
+// The families whose glyphs draw `text` in `font`.
+QStringList drawingFamilies(const QString& text, const QFont& font)
+{
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    QStringList families;
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        families.append(run.rawFont().familyName());
+    }
+    families.removeDuplicates();
+    return families;
+}
+
+} // namespace
+
+class ThaiFontTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        m_thaiBefore = QFontDatabase::families(QFontDatabase::Thai);
+        m_added = ProvideThaiFont();
+        ConfigureApplication();
+    }
+
+    void carriedFontOnlyWhereNeeded()
+    {
+        const bool expectCarried = qEnvironmentVariableIntValue("KWELT_EXPECT_CARRIED_FONT") != 0;
+        qInfo("system Thai families: %s; added: %s", qPrintable(m_thaiBefore.join(QStringLiteral(", "))),
+            qPrintable(m_added));
+        QCOMPARE(m_thaiBefore.isEmpty(), expectCarried);
+        QCOMPARE(m_added.isEmpty(), !expectCarried);
+        if (expectCarried) {
+            QCOMPARE(m_added, QStringLiteral("Loma"));
+        }
+        // Asked again, nothing more is added.
+        QVERIFY(ProvideThaiFont().isEmpty());
+    }
+
+    // Every Thai text of the windows is drawn, by the family expected, with no missing glyph.
+    void thaiTextsAreDrawn()
+    {
+        const QString expected = qEnvironmentVariable("KWELT_EXPECTED_THAI_FAMILY");
+        QVERIFY(!expected.isEmpty());
+        KWELT window([](int) {});
+        window.Form_Load();
+        QStringList texts{Child<QGroupBox>(&window, "Frame1")->title(), Child<QLabel>(&window, "data4")->text()};
+        for (const char* name : {"color1", "color3", "color4"}) {
+            auto* list = Child<QComboBox>(&window, name);
+            for (int i = 0; i < list->count(); ++i) {
+                texts.append(list->itemText(i));
+            }
+        }
+        for (const QString& text : texts) {
+            QString missing;
+            QVERIFY2(RendersWithoutMissingGlyphs(text, window.font(), &missing),
+                qPrintable(text + QStringLiteral(": missing glyphs in ") + missing));
+            QVERIFY2(drawingFamilies(text, window.font()).contains(expected),
+                qPrintable(text + QStringLiteral(" drawn by ") + drawingFamilies(text, window.font()).join(u',')));
+        }
+    }
+
+private:
+    QStringList m_thaiBefore;
+    QString m_added;
+};
+
+QTEST_MAIN(ThaiFontTest)
+#include "thai_font_test.moc"

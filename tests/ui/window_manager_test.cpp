@@ -1,0 +1,159 @@
+// SPDX-FileCopyrightText: 2026 kwelt developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The windows under a real window manager (openbox on a private X display, through
+// run_under_openbox.sh): keys and clicks go through the X server, as a user's do, and the
+// active window is what the window manager says it is.
+
+#include "ui_test_support.h"
+
+#include <about_window.h>
+#include <main_window.h>
+#include <start_up.h>
+
+#include <QApplication>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+#include <QTextEdit>
+
+using namespace kwelt;
+using namespace kwelt::test;
+
+namespace {
+
+// Runs xdotool, which sends real X input and window-manager requests.
+void xdotool(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral("xdotool"), arguments);
+    process.waitForFinished(10000);
+    QCoreApplication::processEvents();
+}
+
+QString windowId(const QWidget* window)
+{
+    return QString::number(window->winId());
+}
+
+// The window the window manager holds active, from the root window's _NET_ACTIVE_WINDOW.
+WId activeWindowOfTheWindowManager()
+{
+    QProcess process;
+    process.start(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_ACTIVE_WINDOW")});
+    process.waitForFinished(10000);
+    const QString out = QString::fromLatin1(process.readAllStandardOutput());
+    return out.section(QLatin1Char('#'), 1).trimmed().toULongLong(nullptr, 16);
+}
+
+void processDeletions()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+class WindowManagerTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { ConfigureApplication(); }
+
+    void init()
+    {
+        m_main = StartUp([](int) {});
+        QVERIFY(QTest::qWaitForWindowActive(m_main.get()));
+    }
+
+    void cleanup()
+    {
+        for (AboutKWELT* about : AboutWindows()) {
+            delete about;
+        }
+        m_main.reset();
+        processDeletions();
+    }
+
+    // The About window opens active, with the focus in the credits: keys typed go there.
+    void aboutWindowOpensWithTheFocus()
+    {
+        AboutKWELT* about = openAboutByKeyboard();
+        QVERIFY(about);
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(about));
+        QTRY_COMPARE(activeWindowOfTheWindowManager(), about->winId());
+        auto* credits = Child<QTextEdit>(about, "Text1");
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(credits));
+        xdotool({QStringLiteral("key"), QStringLiteral("--clearmodifiers"), QStringLiteral("ctrl+a")});
+        QTRY_VERIFY(credits->textCursor().hasSelection());
+    }
+
+    // Closed by Enter on OK, or by Alt+F4 through the window manager, the About window leaves
+    // the main window active with the focus on About again.
+    void focusReturnsToTheMainWindow_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::newRow("Tab to OK, Enter") << QStringLiteral("Tab Return");
+        QTest::newRow("Alt+F4") << QStringLiteral("alt+F4");
+    }
+
+    void focusReturnsToTheMainWindow()
+    {
+        QFETCH(QString, keys);
+        QPointer<AboutKWELT> about = openAboutByKeyboard();
+        QVERIFY(about);
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(about.data()));
+        for (const QString& key : keys.split(QLatin1Char(' '))) {
+            xdotool({QStringLiteral("key"), QStringLiteral("--clearmodifiers"), key});
+        }
+        QTRY_VERIFY(about.isNull() || !about->isVisible());
+        QVERIFY(m_main->isEnabled());
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(m_main.get()));
+        QTRY_COMPARE(activeWindowOfTheWindowManager(), m_main->winId());
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(Child<QPushButton>(m_main.get(), "Command1")));
+    }
+
+    // Covered by the main window (a click on it raises it first), the About window comes back
+    // to the front, active, when the main window is clicked or activated.
+    void aboutWindowComesBackToTheFront_data()
+    {
+        QTest::addColumn<bool>("click");
+        QTest::newRow("main window clicked") << true;
+        QTest::newRow("main window activated") << false;
+    }
+
+    void aboutWindowComesBackToTheFront()
+    {
+        QFETCH(bool, click);
+        AboutKWELT* about = openAboutByKeyboard();
+        QVERIFY(about);
+        QTRY_COMPARE(activeWindowOfTheWindowManager(), about->winId());
+        if (click) {
+            xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), windowId(m_main.get()),
+                QStringLiteral("300"), QStringLiteral("150"), QStringLiteral("click"), QStringLiteral("1")});
+        } else {
+            xdotool({QStringLiteral("windowactivate"), windowId(m_main.get())});
+        }
+        QTRY_COMPARE(activeWindowOfTheWindowManager(), about->winId());
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(about));
+        QVERIFY(!m_main->isEnabled());
+    }
+
+private:
+    // Tabs to About in the main window and presses it with Space, both through the X server.
+    AboutKWELT* openAboutByKeyboard()
+    {
+        Child<QPushButton>(m_main.get(), "Command1")->setFocus();
+        xdotool({QStringLiteral("key"), QStringLiteral("--clearmodifiers"), QStringLiteral("space")});
+        if (!QTest::qWaitFor([] { return AboutWindows().size() == 1; }, 5000)) {
+            qWarning("no About window opened");
+        }
+        return AboutWindows().value(0);
+    }
+
+    std::unique_ptr<KWELT> m_main;
+};
+
+QTEST_MAIN(WindowManagerTest)
+#include "window_manager_test.moc"

@@ -1,0 +1,21 @@
+// SPDX-FileCopyrightText: 2026 kwelt developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "thai_font.h"
+
+#include <QFontDatabase>
+#include <QStringList>
+
+namespace kwelt {
+
+QString ProvideThaiFont()
+{
+    if (!QFontDatabase::families(QFontDatabase::Thai).isEmpty()) {
+        return {};
+    }
+    const int id = QFontDatabase::addApplicationFont(QStringLiteral(":/kwelt/fonts/Loma.ttf"));
+    const QStringList families = QFontDatabase::applicationFontFamilies(id);
+    return families.isEmpty() ? QString() : families.first();
+}
+
+} // namespace kwelt

@@ -1,0 +1,16 @@
+// SPDX-FileCopyrightText: 2026 kwelt developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QString>
+
+namespace kwelt {
+
+// Makes sure the Thai texts can be shown: where the system has no font with Thai glyphs, the
+// font kwelt carries (Loma) is added to the program's fonts, so that Qt falls back to it.
+// A system Thai font always wins. Returns the family added, or an empty string when none was
+// needed. Call once, after the QApplication exists and before any window is made.
+QString ProvideThaiFont();
+
+} // namespace kwelt
