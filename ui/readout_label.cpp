@@ -78,13 +78,11 @@ void ReadoutLabel::changeEvent(QEvent* event)
 
 void ReadoutLabel::useReadableTextColour()
 {
-    // The disabled look stays the platform's own.
+    // While the About window is open the fields are disabled, and they must read then too.
     QPalette colours = palette();
     for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        const QColor text = group == QPalette::Disabled
-            ? colours.color(group, QPalette::WindowText)
-            : ReadableTextColour(colours.color(group, QPalette::WindowText), colours.color(group, QPalette::Window));
-        colours.setColor(group, QPalette::Text, text);
+        colours.setColor(group, QPalette::Text,
+            ReadableTextColour(colours.color(group, QPalette::WindowText), colours.color(group, QPalette::Window)));
     }
     if (colours != palette()) {
         setPalette(colours); // raises PaletteChange once more, which then changes nothing

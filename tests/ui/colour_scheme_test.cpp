@@ -69,23 +69,32 @@ private slots:
         QCOMPARE(ReadableTextColour(QColor(128, 128, 128), Qt::white), QColor(Qt::black));
     }
 
+    // Enabled, and disabled as while the About window is open.
     void readoutIsLegible_data()
     {
         QTest::addColumn<QString>("scheme");
+        QTest::addColumn<bool>("disabled");
         QTest::addColumn<QColor>("expected");
-        QTest::newRow("light: the window's text colour") << QStringLiteral("light") << QColor(Qt::black);
-        QTest::newRow("dark: light text would vanish, black") << QStringLiteral("dark") << QColor(Qt::black);
-        QTest::newRow("high contrast: white text would vanish, black")
-            << QStringLiteral("high contrast") << QColor(Qt::black);
+        for (const bool disabled : {false, true}) {
+            const char* state = disabled ? ", disabled" : "";
+            QTest::addRow("light: the window's text colour%s", state)
+                << QStringLiteral("light") << disabled << QColor(Qt::black);
+            QTest::addRow("dark: light text would vanish, black%s", state)
+                << QStringLiteral("dark") << disabled << QColor(Qt::black);
+            QTest::addRow("high contrast: white text would vanish, black%s", state)
+                << QStringLiteral("high contrast") << disabled << QColor(Qt::black);
+        }
     }
 
     void readoutIsLegible()
     {
         QFETCH(QString, scheme);
+        QFETCH(bool, disabled);
         QFETCH(QColor, expected);
         const SchemeOverride colours(scheme);
         KWELT window([](int) {});
         window.Form_Load();
+        window.setEnabled(!disabled);
         const QColor yellow(255, 255, 192);
         const QColor orange(255, 224, 192);
         const std::pair<const char*, QColor> fields[]
