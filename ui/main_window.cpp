@@ -89,11 +89,12 @@ QString readoutName(int band)
     return valueRead() + QLatin1Char(' ') + colourNumber(band);
 }
 
-// Labels and the frame title are written in the system's button-text colour.
-void useButtonTextColour(QWidget* widget)
+// Labels and the frame title are written in the system's button-text colour, taken from the
+// window's colours (also when the desktop's colour scheme changes).
+void useButtonTextColour(QWidget* widget, const QPalette& window)
 {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, palette.color(QPalette::ButtonText));
+    palette.setColor(QPalette::WindowText, window.color(QPalette::ButtonText));
     widget->setPalette(palette);
 }
 
@@ -124,7 +125,7 @@ KWELT::KWELT(EndProgram endProgram, QWidget* parent)
     Command2 = makeButton(this, "Command2", QStringLiteral("Exit"), layout::Command2);
 
     Frame1 = place(new QGroupBox(valueRead(), this), "Frame1", layout::Frame1);
-    useButtonTextColour(Frame1);
+    useButtonTextColour(Frame1, palette());
     const QColor lightYellow(255, 255, 192);
     const QColor lightOrange(255, 224, 192);
     data1 = makeReadoutLabel(Frame1, "data1", readoutName(1), layout::data1, lightYellow, Qt::AlignHCenter);
@@ -135,7 +136,7 @@ KWELT::KWELT(EndProgram endProgram, QWidget* parent)
 
     Label1 = place(new QLabel(QStringLiteral("Version ") + QLatin1String(VersionText), this), "Label1", layout::Label1);
     Label1->setAlignment(Qt::AlignCenter);
-    useButtonTextColour(Label1);
+    useButtonTextColour(Label1, palette());
 
     Image1 = place(new QLabel(this), "Image1", layout::Image1);
     Image1->setPixmap(picture);
@@ -253,6 +254,10 @@ void KWELT::closeEvent(QCloseEvent* event)
 void KWELT::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && Frame1 != nullptr && Label1 != nullptr) {
+        useButtonTextColour(Frame1, palette());
+        useButtonTextColour(Label1, palette());
+    }
     // While the About window keeps this window disabled, activating this window (a click on
     // it, or its taskbar button) brings the About window back to the front instead, so that
     // the way out is never hidden.

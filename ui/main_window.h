@@ -63,19 +63,19 @@ private:
 
     EndProgram m_endProgram;
 
-    BandComboBox* color1;
-    BandComboBox* color2;
-    BandComboBox* color3;
-    BandComboBox* color4;
-    QPushButton* Command1;
-    QPushButton* Command2;
-    QGroupBox* Frame1;
-    ReadoutLabel* data1;
-    ReadoutLabel* data2;
-    ReadoutLabel* data3;
-    ReadoutLabel* data4;
-    QLabel* Label1;
-    QLabel* Image1;
+    BandComboBox* color1 = nullptr;
+    BandComboBox* color2 = nullptr;
+    BandComboBox* color3 = nullptr;
+    BandComboBox* color4 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    ReadoutLabel* data1 = nullptr;
+    ReadoutLabel* data2 = nullptr;
+    ReadoutLabel* data3 = nullptr;
+    ReadoutLabel* data4 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Image1 = nullptr;
 };
 
 } // namespace kwelt
