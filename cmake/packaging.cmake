@@ -3,10 +3,6 @@
 #
 # The licence files beside the program, and a Debian package of it: cpack in the build folder.
 
-if(WIN32)
-    return()
-endif()
-
 # Debian's machine-readable copyright file and a changelog, compressed as Debian keeps them.
 install(FILES ${PROJECT_SOURCE_DIR}/resources/debian/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 configure_file(${PROJECT_SOURCE_DIR}/resources/debian/changelog.in ${CMAKE_BINARY_DIR}/packaging/changelog @ONLY)

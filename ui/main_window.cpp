@@ -28,6 +28,10 @@
 #include <cstdlib>
 #include <exception>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace kwelt {
 
 namespace layout = main_window_layout;
@@ -258,6 +262,13 @@ void KWELT::changeEvent(QEvent* event)
         useButtonTextColour(Frame1, palette());
         useButtonTextColour(Label1, palette());
     }
+#ifdef Q_OS_WIN
+    // Qt disables a window's widgets, not the window itself: Windows would still let the user
+    // move it, use its system menu or close it. Disable the native window as well.
+    if (event->type() == QEvent::EnabledChange && internalWinId() != 0) {
+        EnableWindow(reinterpret_cast<HWND>(internalWinId()), isEnabled() ? TRUE : FALSE);
+    }
+#endif
     // While the About window keeps this window disabled, activating this window (a click on
     // it, or its taskbar button) brings the About window back to the front instead, so that
     // the way out is never hidden.

@@ -14,6 +14,9 @@ void ShowFindingMessage(QWidget* parent, const QString& message)
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Ok);
     box.setWindowModality(Qt::ApplicationModal);
+    // No system menu: a plain message box shows no icon in its title bar either (on Windows
+    // the box takes the dialog frame without one), only its close box.
+    box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     box.exec();
 }
 

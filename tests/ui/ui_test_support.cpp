@@ -96,6 +96,12 @@ QPalette SchemePalette(const QString& scheme)
     if (scheme == QLatin1String("light")) {
         return QApplication::style()->standardPalette();
     }
+    if (scheme == QLatin1String("navy")) {
+        QPalette navy = QApplication::style()->standardPalette();
+        navy.setColor(QPalette::WindowText, QColor(0, 0, 128));
+        navy.setColor(QPalette::ButtonText, QColor(0, 0, 128));
+        return navy;
+    }
     const bool dark = scheme == QLatin1String("dark");
     if (!dark && scheme != QLatin1String("high contrast")) {
         qFatal("no colour scheme %s", qPrintable(scheme));

@@ -68,8 +68,8 @@ T* Child(const QWidget* parent, const char* name)
     return child;
 }
 
-// The colours of a desktop colour scheme: "light" (the style's standard palette), "dark" (as
-// KDE's Breeze Dark) or "high contrast" (white on black).
+// The colours of a desktop colour scheme: "light" (the style's standard palette), "navy" (the
+// same with navy text), "dark" (as KDE's Breeze Dark) or "high contrast" (white on black).
 QPalette SchemePalette(const QString& scheme);
 
 // Makes `scheme` the application's palette while it lives, as a desktop would.

@@ -1,0 +1,53 @@
+# SPDX-FileCopyrightText: 2026 kwelt developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# Sourced by the Windows scripts: a private X display and a Wine prefix of the build's own, in
+# which the Windows build's programs and tests run.
+#   kwelt_wine_start BUILD_DIR QT_PREFIX   starts Xvfb and the prefix's wineserver
+#   kwelt_wine_stop                        stops them again
+#   kwelt_wine_prefix DIR                  makes a fresh prefix in DIR (for the package checks)
+
+# Wine asks to download Mono and Gecko unless told not to, and waits for ever for an answer.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEDEBUG=-all
+
+kwelt_wine_prefix() {
+    export WINEPREFIX=$1
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        # Wine's output goes to a file: a program started under Wine keeps a pipe open.
+        wineboot --init >"$WINEPREFIX.log" 2>&1 || { cat "$WINEPREFIX.log"; return 1; }
+        # Windows inside one virtual desktop: without a window manager on the display, Wine
+        # would wait on the X server for every window that it hides.
+        wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >>"$WINEPREFIX.log" 2>&1
+        wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >>"$WINEPREFIX.log" 2>&1
+    fi
+    # A wineserver that lives on, so that no test's wine process starts one holding its pipes.
+    wineserver --persistent=60 >/dev/null 2>&1 </dev/null &
+    sleep 1
+}
+
+kwelt_wine_start() {
+    local build=$1 qt=$2
+    KWELT_WINE_WORK=$(mktemp -d)
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$KWELT_WINE_WORK/display" \
+        >"$KWELT_WINE_WORK/xvfb.log" 2>&1 </dev/null &
+    KWELT_WINE_XVFB=$!
+    for _ in $(seq 100); do
+        [ -s "$KWELT_WINE_WORK/display" ] && break
+        sleep 0.1
+    done
+    export DISPLAY=":$(cat "$KWELT_WINE_WORK/display")"
+    mkdir -p "$build"
+    kwelt_wine_prefix "$(cd "$build" && pwd)/wineprefix"
+    # Windows programs find their DLLs on the PATH: Qt's, and the MinGW run time's.
+    local runtime
+    runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
+    export WINEPATH="Z:${qt//\//\\}\\bin;Z:${runtime//\//\\};Z:\\usr\\x86_64-w64-mingw32\\lib"
+}
+
+kwelt_wine_stop() {
+    wineserver --kill >/dev/null 2>&1 || true
+    [ -n "${KWELT_WINE_XVFB:-}" ] && kill "$KWELT_WINE_XVFB" 2>/dev/null
+    [ -n "${KWELT_WINE_WORK:-}" ] && rm -rf "$KWELT_WINE_WORK"
+    return 0
+}

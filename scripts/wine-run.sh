@@ -1,0 +1,19 @@
+#!/bin/bash
+# SPDX-FileCopyrightText: 2026 kwelt developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# CTest's emulator for the Windows build: runs one of its programs under Wine, in the prefix and
+# on the display that scripts/windows.sh set up (WINEPREFIX, DISPLAY, WINEPATH).
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEDEBUG=-all
+# Under Wine, Qt Test's log to standard output is lost: a Qt test writes its log to a file,
+# which is then shown as its output.
+if grep -q 'Qt6Test\.dll' "$1" 2>/dev/null; then
+    log=$(mktemp)
+    wine "$@" -o "Z:${log//\//\\},txt"
+    status=$?
+    cat "$log"
+    rm -f "$log"
+    exit "$status"
+fi
+exec wine "$@"
