@@ -12,6 +12,7 @@
 #include <kwelt/core.h>
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
@@ -123,39 +124,87 @@ QList<TextRoom> DialogTextRooms(const QStyle* style)
     };
 }
 
-bool FitsRoom(const QFont& font, const TextRoom& room)
+namespace {
+
+// What the fit needs to know of one text in one font: its advance, its line, and its ink
+// around the baseline (marks above and below, and glyphs from fallback fonts, included).
+struct TextMeasure
 {
-    const QFontMetricsF metrics(font);
-    qreal lineHeight = metrics.height();
-    for (const QString& text : room.texts) {
-        if (text.isEmpty()) {
-            continue;
+    qreal width;
+    qreal lineHeight;
+    qreal ascent;
+    QRectF ink;
+};
+
+// The measures of the texts in one font. Many texts stand in more than one room (the lists
+// share their colour names), and each is laid out once.
+class TextMeasures
+{
+public:
+    explicit TextMeasures(const QFont& font)
+        : m_font(font)
+    { }
+
+    const QFont& font() const { return m_font; }
+
+    const TextMeasure& of(const QString& text)
+    {
+        auto found = m_measures.find(text);
+        if (found == m_measures.end()) {
+            found = m_measures.insert(text, measure(text));
         }
-        QTextLayout layout(text, font);
+        return *found;
+    }
+
+private:
+    TextMeasure measure(const QString& text) const
+    {
+        QTextLayout layout(text, m_font);
         QTextOption option;
         option.setWrapMode(QTextOption::NoWrap);
         layout.setTextOption(option);
         layout.beginLayout();
-        QTextLine line = layout.createLine();
+        const QTextLine line = layout.createLine();
         layout.endLayout();
-        // The ink, marks above and below and glyphs from fallback fonts included, around the
-        // baseline; the advance may be wider than the ink, and so may the ink be.
-        const QRectF ink = metrics.tightBoundingRect(text);
-        const qreal width = std::max(line.naturalTextWidth(), ink.right()) - std::min<qreal>(0, ink.left());
+        return {line.naturalTextWidth(), line.height(), line.ascent(), QFontMetricsF(m_font).tightBoundingRect(text)};
+    }
+
+    QFont m_font;
+    QHash<QString, TextMeasure> m_measures;
+};
+
+bool fits(TextMeasures& measures, const TextRoom& room)
+{
+    qreal lineHeight = QFontMetricsF(measures.font()).height();
+    for (const QString& text : room.texts) {
+        if (text.isEmpty()) {
+            continue;
+        }
+        const TextMeasure& m = measures.of(text);
+        // The advance may be wider than the ink, and so may the ink be.
+        const qreal width = std::max(m.width, m.ink.right()) - std::min<qreal>(0, m.ink.left());
         if (std::ceil(width) > room.room.width() - (room.leftAligned ? 1 : 2)) {
             return false;
         }
-        lineHeight = std::max(lineHeight, line.height());
+        lineHeight = std::max(lineHeight, m.lineHeight);
         if (room.lines == 1) {
             const qreal height = room.room.height();
-            const qreal top = room.atTop ? 0 : (height - line.height()) / 2;
-            const qreal baseline = top + line.ascent();
-            if (baseline + ink.top() < (room.atTop ? 0 : 1) || baseline + ink.bottom() > height - 1) {
+            const qreal top = room.atTop ? 0 : (height - m.lineHeight) / 2;
+            const qreal baseline = top + m.ascent;
+            if (baseline + m.ink.top() < (room.atTop ? 0 : 1) || baseline + m.ink.bottom() > height - 1) {
                 return false;
             }
         }
     }
     return room.lines == 1 || std::ceil(room.lines * lineHeight) <= room.room.height();
+}
+
+} // namespace
+
+bool FitsRoom(const QFont& font, const TextRoom& room)
+{
+    TextMeasures measures(font);
+    return fits(measures, room);
 }
 
 QFont FitDialogFont(const QFont& desktopFont, const QList<TextRoom>& rooms)
@@ -164,9 +213,9 @@ QFont FitDialogFont(const QFont& desktopFont, const QList<TextRoom>& rooms)
     const double step = inPoints ? 0.5 : 1.0;
     const double floor = inPoints ? SmallestPointSize : SmallestPixelSize;
     for (double size = sizeOf(desktopFont); size > floor; size -= step) {
-        const QFont font = withSize(desktopFont, size, inPoints);
-        if (std::all_of(rooms.begin(), rooms.end(), [&](const TextRoom& room) { return FitsRoom(font, room); })) {
-            return font;
+        TextMeasures measures(withSize(desktopFont, size, inPoints));
+        if (std::all_of(rooms.begin(), rooms.end(), [&](const TextRoom& room) { return fits(measures, room); })) {
+            return measures.font();
         }
     }
     return withSize(desktopFont, std::min(floor, sizeOf(desktopFont)), inPoints);
