@@ -19,7 +19,7 @@ cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work" >"$work/cpack.log" 2
     exit 1
 }
 deb=$(ls "$work"/kwelt_*.deb)
-dpkg-deb --info "$deb" | sed -n '/Package:/,$p'
+dpkg-deb --field "$deb"
 # Lintian warns about running as root, which says nothing of the package.
 lintian --fail-on error,warning --info "$deb" 2> >(grep -v 'running with root privileges' >&2)
 echo "lintian: no error and no warning in $(basename "$deb")"
