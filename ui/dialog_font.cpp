@@ -5,8 +5,8 @@
 
 #include "about_window.h"
 #include "about_window_layout.h"
-#include "kwelt_version.h"
 #include "main_window_layout.h"
+#include "main_window_texts.h"
 #include "qt_text.h"
 
 #include <kwelt/core.h>
@@ -101,7 +101,6 @@ QList<TextRoom> DialogTextRooms(const QStyle* style)
     for (int p = -1; p < static_cast<int>(BandLists[3].entries.size()); ++p) {
         tolerances.append(ToQString(DecodeBands(1, 0, 0, BandPosition(p)).toleranceText));
     }
-    const QString layoutTolerance = QStringLiteral("ผิดพลาด"); // error: data4's text before the first update
 
     const int creditsFrame = style->pixelMetric(QStyle::PM_DefaultFrameWidth);
     const QSize creditsRoom
@@ -110,15 +109,16 @@ QList<TextRoom> DialogTextRooms(const QStyle* style)
 
     // The tightest rooms first, so that a size that does not fit is found out early.
     return {
-        {"data4", tolerances + QStringList{layoutTolerance}, size(main::data4), 1, false, true},
+        {"data4", tolerances + QStringList{main_window_texts::LayoutTolerance()}, size(main::data4), 1, false, true},
         {"data3", multipliers, size(main::data3)},
         {"data1", digits, size(main::data1)},
         {"color1", entries(0), listTextRoom(style, main::color1), 1, false, true},
         {"color3", entries(2), listTextRoom(style, main::color3), 1, false, true},
         {"color4", entries(3), listTextRoom(style, main::color4), 1, false, true},
-        {"Label1", {QStringLiteral("Version ") + QLatin1String(VersionText)}, size(main::Label1)},
+        {"Label1", {main_window_texts::VersionNote()}, size(main::Label1)},
         {"Command1", {QStringLiteral("About"), QStringLiteral("Exit")}, buttonTextRoom(style, main::Command1)},
-        {"Frame1", {QStringLiteral("ค่าที่อ่านได้")}, QSize(size(main::Frame1).width() - 16, FrameTitleRoom), 1, true, true},
+        {"Frame1", {main_window_texts::ValueRead()}, QSize(size(main::Frame1).width() - 16, FrameTitleRoom), 1, true,
+            true},
         {"AboutKWELT.Command1", {QStringLiteral("OK")}, buttonTextRoom(style, about::Command1)},
         {"Text1", credits, creditsRoom, static_cast<int>(credits.size())},
     };

@@ -6,8 +6,8 @@
 #include "about_window.h"
 #include "band_combo_box.h"
 #include "dialog_font.h"
-#include "kwelt_version.h"
 #include "main_window_layout.h"
+#include "main_window_texts.h"
 #include "message_boxes.h"
 #include "program_picture.h"
 #include "push_button.h"
@@ -81,16 +81,10 @@ BandComboBox* makeList(QWidget* parent, const char* name, int band, const TwipsR
     return list;
 }
 
-// The frame's title, "the value read".
-QString valueRead()
-{
-    return QStringLiteral("ค่าที่อ่านได้");
-}
-
 // "The value read, colour N": the read-out field of band N.
 QString readoutName(int band)
 {
-    return valueRead() + QLatin1Char(' ') + colourNumber(band);
+    return main_window_texts::ValueRead() + QLatin1Char(' ') + colourNumber(band);
 }
 
 // Labels and the frame title are written in the system's button-text colour, taken from the
@@ -128,7 +122,7 @@ KWELT::KWELT(EndProgram endProgram, QWidget* parent)
     Command1 = makeButton(this, "Command1", QStringLiteral("About"), layout::Command1);
     Command2 = makeButton(this, "Command2", QStringLiteral("Exit"), layout::Command2);
 
-    Frame1 = place(new QGroupBox(valueRead(), this), "Frame1", layout::Frame1);
+    Frame1 = place(new QGroupBox(main_window_texts::ValueRead(), this), "Frame1", layout::Frame1);
     useButtonTextColour(Frame1, palette());
     const QColor lightYellow(255, 255, 192);
     const QColor lightOrange(255, 224, 192);
@@ -136,9 +130,9 @@ KWELT::KWELT(EndProgram endProgram, QWidget* parent)
     data2 = makeReadoutLabel(Frame1, "data2", readoutName(2), layout::data2, lightYellow, Qt::AlignHCenter);
     data3 = makeReadoutLabel(Frame1, "data3", readoutName(3), layout::data3, lightYellow, Qt::AlignHCenter);
     data4 = makeReadoutLabel(Frame1, "data4", readoutName(4), layout::data4, lightOrange, Qt::AlignLeft,
-        QStringLiteral("ผิดพลาด")); // error
+        main_window_texts::LayoutTolerance());
 
-    Label1 = place(new QLabel(QStringLiteral("Version ") + QLatin1String(VersionText), this), "Label1", layout::Label1);
+    Label1 = place(new QLabel(main_window_texts::VersionNote(), this), "Label1", layout::Label1);
     Label1->setAlignment(Qt::AlignCenter);
     useButtonTextColour(Label1, palette());
 
