@@ -5,8 +5,9 @@
 // takes it) and kwelt.png from the picture's text source:
 //   kwelt_make_program_picture kwelt_icon.txt OUTPUT_DIR
 // The committed picture files are made with it; a test checks that they still match.
-// With --icons it writes the desktop icons instead, as a hicolor icon theme folder:
-//   kwelt_make_program_picture --icons kwelt_icon.txt OUTPUT_DIR NAME SIZE...
+// With --icons it writes the desktop icons instead, as a hicolor icon theme folder: each
+// drawing at the sizes that follow it, and the 32 px drawing as the scalable icon too:
+//   kwelt_make_program_picture --icons OUTPUT_DIR NAME DRAWING.txt SIZE... [DRAWING.txt SIZE...]
 
 #include "picture_grid.h"
 
@@ -22,26 +23,53 @@ bool writeFile(const QString& name, const QByteArray& bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-int writeIcons(const kwelt::picture::Grid& grid, const QString& dir, const QString& name, const QStringList& sizes)
+std::optional<kwelt::picture::Grid> readGrid(const QString& name)
 {
     QTextStream err(stderr);
-    const QString scalable = dir + QStringLiteral("/hicolor/scalable/apps");
-    if (!QDir().mkpath(scalable)
-        || !writeFile(scalable + QLatin1Char('/') + name + QStringLiteral(".svg"), kwelt::picture::ToSvg(grid))) {
-        err << "cannot write the scalable icon in " << scalable << "\n";
-        return 1;
+    QFile source(name);
+    if (!source.open(QIODevice::ReadOnly)) {
+        err << "cannot read " << name << "\n";
+        return std::nullopt;
     }
-    for (const QString& text : sizes) {
+    QString error;
+    auto grid = kwelt::picture::ParseGrid(QString::fromUtf8(source.readAll()), &error);
+    if (!grid) {
+        err << name << ": " << error << "\n";
+    }
+    return grid;
+}
+
+int writeIcons(const QString& dir, const QString& name, const QStringList& arguments)
+{
+    QTextStream err(stderr);
+    std::optional<kwelt::picture::Grid> grid;
+    for (const QString& argument : arguments) {
+        if (argument.endsWith(QStringLiteral(".txt"))) {
+            grid = readGrid(argument);
+            if (!grid) {
+                return 1;
+            }
+            if (grid->size() != kwelt::picture::Size) {
+                continue;
+            }
+            const QString scalable = dir + QStringLiteral("/hicolor/scalable/apps");
+            if (!QDir().mkpath(scalable)
+                || !writeFile(
+                    scalable + QLatin1Char('/') + name + QStringLiteral(".svg"), kwelt::picture::ToSvg(*grid))) {
+                err << "cannot write the scalable icon in " << scalable << "\n";
+                return 1;
+            }
+            continue;
+        }
         bool ok = false;
-        const int size = text.toInt(&ok);
-        if (!ok || size < 1) {
-            err << "'" << text << "' is no icon size\n";
+        const int size = argument.toInt(&ok);
+        const QImage image = ok && grid ? kwelt::picture::ToScaledImage(*grid, size) : QImage();
+        if (image.isNull()) {
+            err << "'" << argument << "' is no whole multiple of a drawing before it\n";
             return 2;
         }
         const QString folder = QStringLiteral("%1/hicolor/%2x%2/apps").arg(dir).arg(size);
-        if (!QDir().mkpath(folder)
-            || !kwelt::picture::ToScaledImage(grid, size)
-                    .save(folder + QLatin1Char('/') + name + QStringLiteral(".png"), "PNG")) {
+        if (!QDir().mkpath(folder) || !image.save(folder + QLatin1Char('/') + name + QStringLiteral(".png"), "PNG")) {
             err << "cannot write the " << size << " px icon in " << folder << "\n";
             return 1;
         }
@@ -54,35 +82,23 @@ int writeIcons(const kwelt::picture::Grid& grid, const QString& dir, const QStri
 int main(int argc, char** argv)
 {
     QTextStream err(stderr);
-    const bool icons = argc >= 5 && qstrcmp(argv[1], "--icons") == 0;
-    if (!icons && argc != 3) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) {
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    }
+    if (arguments.size() >= 5 && arguments.first() == QStringLiteral("--icons")) {
+        return writeIcons(arguments[1], arguments[2], arguments.mid(3));
+    }
+    if (arguments.size() != 2) {
         err << "usage: kwelt_make_program_picture SOURCE.txt OUTPUT_DIR\n"
-               "       kwelt_make_program_picture --icons SOURCE.txt OUTPUT_DIR NAME SIZE...\n";
+               "       kwelt_make_program_picture --icons OUTPUT_DIR NAME DRAWING.txt SIZE... [DRAWING.txt SIZE...]\n";
         return 2;
     }
-    if (icons) {
-        ++argv;
-        --argc;
-    }
-    QFile source(QString::fromLocal8Bit(argv[1]));
-    if (!source.open(QIODevice::ReadOnly)) {
-        err << "cannot read " << source.fileName() << "\n";
-        return 1;
-    }
-    QString error;
-    const auto grid = kwelt::picture::ParseGrid(QString::fromUtf8(source.readAll()), &error);
+    const auto grid = readGrid(arguments[0]);
     if (!grid) {
-        err << source.fileName() << ": " << error << "\n";
         return 1;
     }
-    const QString dir = QString::fromLocal8Bit(argv[2]);
-    if (icons) {
-        QStringList sizes;
-        for (int i = 4; i < argc; ++i) {
-            sizes.append(QString::fromLocal8Bit(argv[i]));
-        }
-        return writeIcons(*grid, dir, QString::fromLocal8Bit(argv[3]), sizes);
-    }
+    const QString dir = arguments[1];
     QFile ico(dir + QStringLiteral("/kwelt.ico"));
     if (!ico.open(QIODevice::WriteOnly) || ico.write(kwelt::picture::ToIco(*grid)) < 0) {
         err << "cannot write " << ico.fileName() << "\n";

@@ -5,9 +5,6 @@
 
 #include <QStringList>
 
-#include <algorithm>
-#include <cmath>
-
 namespace kwelt::picture {
 namespace {
 
@@ -35,15 +32,16 @@ std::optional<Grid> ParseGrid(const QString& text, QString* error)
         }
         return std::optional<Grid>();
     };
-    if (rows.size() != Size) {
-        return fail(QStringLiteral("expected %1 rows, found %2").arg(Size).arg(rows.size()));
+    const int size = rows.isEmpty() ? 0 : static_cast<int>(rows.first().size());
+    if (size == 0 || rows.size() != size) {
+        return fail(QStringLiteral("expected %1 rows, found %2").arg(size).arg(rows.size()));
     }
-    Grid grid{};
-    for (int y = 0; y < Size; ++y) {
-        if (rows[y].size() != Size) {
-            return fail(QStringLiteral("row %1 has %2 pixels, not %3").arg(y + 1).arg(rows[y].size()).arg(Size));
+    Grid grid(static_cast<std::size_t>(size), std::vector<std::optional<int>>(static_cast<std::size_t>(size)));
+    for (int y = 0; y < size; ++y) {
+        if (rows[y].size() != size) {
+            return fail(QStringLiteral("row %1 has %2 pixels, not %3").arg(y + 1).arg(rows[y].size()).arg(size));
         }
-        for (int x = 0; x < Size; ++x) {
+        for (int x = 0; x < size; ++x) {
             const QChar c = rows[y][x];
             if (c == QLatin1Char('.')) {
                 continue;
@@ -53,7 +51,7 @@ std::optional<Grid> ParseGrid(const QString& text, QString* error)
             if (!ok) {
                 return fail(QStringLiteral("row %1, column %2: '%3' is no colour").arg(y + 1).arg(x + 1).arg(c));
             }
-            grid[y][x] = index;
+            grid[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] = index;
         }
     }
     return grid;
@@ -61,12 +59,13 @@ std::optional<Grid> ParseGrid(const QString& text, QString* error)
 
 QImage ToImage(const Grid& grid)
 {
-    QImage image(Size, Size, QImage::Format_ARGB32);
+    const int size = static_cast<int>(grid.size());
+    QImage image(size, size, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
-    for (int y = 0; y < Size; ++y) {
-        for (int x = 0; x < Size; ++x) {
-            if (grid[y][x]) {
-                image.setPixel(x, y, 0xFF000000u | Palette[static_cast<std::size_t>(*grid[y][x])]);
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            if (const auto& pixel = grid[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)]) {
+                image.setPixel(x, y, 0xFF000000u | Palette[static_cast<std::size_t>(*pixel)]);
             }
         }
     }
@@ -75,64 +74,28 @@ QImage ToImage(const Grid& grid)
 
 QImage ToScaledImage(const Grid& grid, int size)
 {
-    const QImage original = ToImage(grid);
-    if (size >= Size) {
-        const int factor = size / Size;
-        const int offset = (size - factor * Size) / 2;
-        QImage image(size, size, QImage::Format_ARGB32);
-        image.fill(Qt::transparent);
-        for (int y = 0; y < factor * Size; ++y) {
-            for (int x = 0; x < factor * Size; ++x) {
-                image.setPixel(offset + x, offset + y, original.pixel(x / factor, y / factor));
-            }
-        }
-        return image;
+    const int drawn = static_cast<int>(grid.size());
+    if (drawn == 0 || size % drawn != 0) {
+        return {};
     }
-
-    // Each target pixel covers Size/size source pixels a side, a fraction of some of them:
-    // sum the premultiplied colours weighted by the area of each overlap.
-    QImage image(size, size, QImage::Format_ARGB32);
-    const double scale = static_cast<double>(Size) / size;
-    for (int ty = 0; ty < size; ++ty) {
-        for (int tx = 0; tx < size; ++tx) {
-            double sum[4] = {0, 0, 0, 0}; // alpha, red, green, blue
-            const double left = tx * scale;
-            const double top = ty * scale;
-            for (int sy = static_cast<int>(top); sy < Size && sy < top + scale; ++sy) {
-                const double h = std::min<double>(sy + 1, top + scale) - std::max<double>(sy, top);
-                for (int sx = static_cast<int>(left); sx < Size && sx < left + scale; ++sx) {
-                    const double w = std::min<double>(sx + 1, left + scale) - std::max<double>(sx, left);
-                    const QRgb p = original.pixel(sx, sy);
-                    const double a = qAlpha(p) / 255.0;
-                    sum[0] += w * h * a;
-                    sum[1] += w * h * a * qRed(p);
-                    sum[2] += w * h * a * qGreen(p);
-                    sum[3] += w * h * a * qBlue(p);
-                }
-            }
-            const double area = scale * scale;
-            const double alpha = sum[0] / area;
-            const auto channel = [&](double premultiplied) {
-                return alpha > 0 ? static_cast<int>(std::lround(premultiplied / area / alpha)) : 0;
-            };
-            image.setPixel(tx, ty,
-                qRgba(channel(sum[1]), channel(sum[2]), channel(sum[3]), static_cast<int>(std::lround(alpha * 255))));
-        }
-    }
-    return image;
+    return ToImage(grid).scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
 QByteArray ToSvg(const Grid& grid)
 {
-    QByteArray svg = QByteArrayLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                                       "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"32\" height=\"32\" "
-                                       "viewBox=\"0 0 32 32\" shape-rendering=\"crispEdges\">\n");
-    for (int y = 0; y < Size; ++y) {
+    const int size = static_cast<int>(grid.size());
+    QByteArray svg = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                                    "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%1\" "
+                                    "viewBox=\"0 0 %1 %1\" shape-rendering=\"crispEdges\">\n")
+                         .arg(size)
+                         .toLatin1();
+    for (int y = 0; y < size; ++y) {
+        const auto& row = grid[static_cast<std::size_t>(y)];
         int x = 0;
-        while (x < Size) {
-            const std::optional<int> colour = grid[y][x];
+        while (x < size) {
+            const std::optional<int> colour = row[static_cast<std::size_t>(x)];
             int end = x + 1;
-            while (end < Size && grid[y][end] == colour) {
+            while (end < size && row[static_cast<std::size_t>(end)] == colour) {
                 ++end;
             }
             if (colour) {
@@ -158,6 +121,9 @@ QByteArray ToIco(const Grid& grid)
     constexpr int maskSize = Size * 4; // 1 bit a pixel; a row is 4 bytes
     constexpr int imageSize = headerSize + paletteSize + colourSize + maskSize;
     static_assert(imageSize == 744);
+    if (grid.size() != Size) {
+        return {};
+    }
 
     QByteArray ico;
     // ICONDIR: reserved, type 1 (icon), one image.

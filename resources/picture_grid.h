@@ -10,30 +10,30 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace kwelt::picture {
 
+// The program picture is 32 x 32; the desktop's smallest icons have drawings of their own.
 inline constexpr int Size = 32;
 
 // The standard 16-colour palette, as 0xRRGGBB, in the order of its indexes.
 inline constexpr std::array<std::uint32_t, 16> Palette{0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080,
     0x008080, 0xC0C0C0, 0x808080, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
 
-// One palette index a pixel, top row first; std::nullopt is a transparent pixel.
-using Grid = std::array<std::array<std::optional<int>, Size>, Size>;
+// One palette index a pixel, top row first; std::nullopt is a transparent pixel. Square.
+using Grid = std::vector<std::vector<std::optional<int>>>;
 
-// Reads the picture's text source: '#' lines are comments, then 32 rows of 32 characters,
-// '.' for transparent and a hexadecimal digit for a palette index. Returns an empty optional
-// and sets `error` when the text is not such a grid.
+// Reads a picture's text source: '#' lines are comments, then as many rows as each row has
+// characters, '.' for transparent and a hexadecimal digit for a palette index. Returns an
+// empty optional and sets `error` when the text is not such a grid.
 std::optional<Grid> ParseGrid(const QString& text, QString* error);
 
 // The picture as a 32-bit image with an alpha channel.
 QImage ToImage(const Grid& grid);
 
-// The picture at `size` x `size` pixels for desktops. Sizes of a whole multiple of 32 are
-// scaled up pixel for pixel, so they stay crisp; a size between two multiples gets the largest
-// multiple that fits, centred on a transparent background. Sizes below 32 average the area
-// each pixel covers (with the colours weighted by their opacity).
+// The picture at `size` x `size` pixels for desktops, each pixel of the drawing a square block,
+// so that it stays crisp. `size` must be a whole multiple of the drawing's; a null image if not.
 QImage ToScaledImage(const Grid& grid, int size);
 
 // The picture as a scalable SVG image, one square a pixel, merged into horizontal runs.
@@ -42,7 +42,7 @@ QByteArray ToSvg(const Grid& grid);
 // The icon file's own header: the directory and its one entry. The image follows.
 inline constexpr int IcoHeaderSize = 22;
 
-// The picture as a Windows icon file: one 32 x 32 image at 4 bits per pixel with a 1-bit
+// The 32 x 32 picture as a Windows icon file: one 32 x 32 image at 4 bits per pixel with a 1-bit
 // transparency mask, 744 bytes of image data behind the 22-byte file header.
 QByteArray ToIco(const Grid& grid);
 
