@@ -3,8 +3,11 @@
 #
 # The licence files beside the program, and a Debian package of it: cpack in the build folder.
 
-# Debian's machine-readable copyright file and a changelog, compressed as Debian keeps them.
-install(FILES ${PROJECT_SOURCE_DIR}/resources/debian/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# Debian's machine-readable copyright file and a changelog, compressed as Debian keeps them. They
+# are in Debian's formats, so only the package made here carries them: a plain install leaves
+# them out (component "debian", installed only when asked for by name).
+install(FILES ${PROJECT_SOURCE_DIR}/resources/debian/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR}
+    COMPONENT debian EXCLUDE_FROM_ALL)
 configure_file(${PROJECT_SOURCE_DIR}/resources/debian/changelog.in ${CMAKE_BINARY_DIR}/packaging/changelog @ONLY)
 find_program(GZIP gzip)
 if(GZIP)
@@ -12,7 +15,8 @@ if(GZIP)
         COMMAND ${GZIP} -9n -c ${CMAKE_BINARY_DIR}/packaging/changelog > ${CMAKE_BINARY_DIR}/packaging/changelog.gz
         DEPENDS ${CMAKE_BINARY_DIR}/packaging/changelog)
     add_custom_target(package_changelog ALL DEPENDS ${CMAKE_BINARY_DIR}/packaging/changelog.gz)
-    install(FILES ${CMAKE_BINARY_DIR}/packaging/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+    install(FILES ${CMAKE_BINARY_DIR}/packaging/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR}
+        COMPONENT debian EXCLUDE_FROM_ALL)
 endif()
 
 set(CPACK_PACKAGE_NAME kwelt)
@@ -30,10 +34,19 @@ set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://brandelwick.invalid/kwelt")
 # Qt's libraries come from the program's own links; the window system plugin is needed at run
-# time as well. kwelt carries a Thai font of its own, so the system's Thai fonts are only
-# recommended.
+# time as well. A kwelt that carries its own Thai font only recommends the system's; one built
+# without it cannot show its texts without them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-thai-tlwg")
+if(KWELT_BUNDLE_THAI_FONT)
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-thai-tlwg")
+else()
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-thai-tlwg")
+endif()
 set(CPACK_STRIP_FILES ON)
+# One package holding the program and the Debian-only files.
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
+set(CPACK_COMPONENTS_ALL Unspecified debian)
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/deb-member-modes.cmake)
 include(CPack)

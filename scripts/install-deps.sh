@@ -26,6 +26,9 @@ packages=(
     python3-minimal python3-pefile  # reads the compiled resources back
     desktop-file-utils         # desktop-file-validate
     appstream                  # appstreamcli validate
+    appstream-util             # appstream-util validate: appstream-glib's stricter rules
+    devscripts                 # hardening-check on the installed program
+    git                        # the licence check tells kwelt's own files by what git tracks
     reuse                      # reuse lint: every file's licence
     lintian                    # checks the Debian package
     dpkg-dev                   # dpkg-shlibdeps for the package's dependencies

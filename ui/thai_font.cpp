@@ -10,12 +10,17 @@ namespace kwelt {
 
 QString ProvideThaiFont()
 {
+#ifdef KWELT_BUNDLE_THAI_FONT
     if (!QFontDatabase::families(QFontDatabase::Thai).isEmpty()) {
         return {};
     }
     const int id = QFontDatabase::addApplicationFont(QStringLiteral(":/kwelt/fonts/Loma.ttf"));
     const QStringList families = QFontDatabase::applicationFontFamilies(id);
     return families.isEmpty() ? QString() : families.first();
+#else
+    // A build for a distribution that ships its own Thai fonts, and depends on them.
+    return {};
+#endif
 }
 
 } // namespace kwelt

@@ -2,7 +2,8 @@
 # SPDX-FileCopyrightText: 2026 kwelt developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
-# Makes the Debian package with cpack and has lintian judge it: no error and no warning.
+# Makes the Debian package with cpack, twice, under the umasks builders commonly have: both are
+# the same file, byte for byte, and lintian finds no error and no warning in it.
 #   check_debian_package.sh BUILD_DIR WORK_DIR
 set -euo pipefail
 build=$1 work=$2
@@ -13,13 +14,24 @@ for tool in lintian dpkg-deb dpkg-shlibdeps; do
     fi
 done
 rm -rf "$work"
-mkdir -p "$work"
-cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work" >"$work/cpack.log" 2>&1 || {
-    cat "$work/cpack.log"
-    exit 1
-}
-deb=$(ls "$work"/kwelt_*.deb)
+export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-1796601600}
+for mask in 002 022; do
+    mkdir -p "$work/$mask"
+    (umask "$mask" && cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/$mask") >"$work/cpack-$mask.log" 2>&1 || {
+        cat "$work/cpack-$mask.log"
+        exit 1
+    }
+done
+deb=$(ls "$work"/002/kwelt_*.deb)
 dpkg-deb --field "$deb"
+if ! cmp "$deb" "$work/022/$(basename "$deb")"; then
+    echo "the package differs between umask 002 and umask 022:"
+    diff <(dpkg-deb --contents "$deb") <(dpkg-deb --contents "$work/022/$(basename "$deb")") || true
+    exit 1
+fi
+# Debian's own licence and changelog files are in the package, and only there.
+dpkg-deb --contents "$deb" | grep -q ' ./usr/share/doc/kwelt/copyright$'
+dpkg-deb --contents "$deb" | grep -q ' ./usr/share/doc/kwelt/changelog.gz$'
 # Lintian warns about running as root, which says nothing of the package.
-lintian --fail-on error,warning --info "$deb" 2> >(grep -v 'running with root privileges' >&2)
-echo "lintian: no error and no warning in $(basename "$deb")"
+lintian --pedantic --fail-on error,warning --info "$deb" 2> >(grep -v 'running with root privileges' >&2)
+echo "lintian: no error and no warning in $(basename "$deb"); the same package under umask 002 and 022"

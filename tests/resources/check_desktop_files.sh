@@ -14,3 +14,9 @@ done
 desktop-file-validate "$1"
 # Pedantic: warnings fail too.
 appstreamcli validate --no-net --pedantic --explain "$2"
+# appstream-glib's stricter rules (caption lengths, an update contact), where it is installed.
+if command -v appstream-util >/dev/null; then
+    appstream-util validate --nonet "$2"
+else
+    echo "appstream-util is missing (Debian's appstream-util): its stricter rules are not checked"
+fi

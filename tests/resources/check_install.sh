@@ -2,13 +2,15 @@
 # SPDX-FileCopyrightText: 2026 kwelt developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
-# `cmake --install` into a staging folder puts the program, its desktop entry, metainfo, icons,
-# manual page and licence where a Linux desktop looks for them.
-#   check_install.sh BUILD_DIR WORK_DIR APP_ID
+# `cmake --install` into a staging folder puts the program, its desktop entry, metainfo, icons
+# and manual page where a Linux desktop looks for them, and nothing else: Debian's own files
+# are the Debian package's alone. The modes do not follow the umask, and the program carries
+# the usual hardening where hardening-check is there to tell.
+#   check_install.sh BUILD_DIR WORK_DIR APP_ID HARDENED
 set -euo pipefail
-build=$1 work=$2 id=$3
+build=$1 work=$2 id=$3 hardened=$4
 rm -rf "$work"
-cmake --install "$build" --prefix "$work/usr" >/dev/null
+(umask 002 && cmake --install "$build" --prefix "$work/usr" >/dev/null)
 
 missing=0
 expect() {
@@ -25,9 +27,27 @@ for size in 16 24 32 48 64 128 256; do
 done
 expect "share/icons/hicolor/scalable/apps/$id.svg"
 expect share/man/man1/kwelt.1.gz
-expect share/doc/kwelt/copyright
-expect share/doc/kwelt/changelog.gz
+for debian_only in share/doc/kwelt/copyright share/doc/kwelt/changelog.gz; do
+    if [ -e "$work/usr/$debian_only" ]; then
+        echo "installed outside the Debian package: $debian_only"
+        missing=1
+    fi
+done
+modes=$(cd "$work/usr" && find . -path ./bin/kwelt -prune -o -type d ! -perm 0755 -print -o -type f ! -perm 0644 -print)
+if [ -n "$modes" ] || [ "$(stat -c %a "$work/usr/bin/kwelt")" != 755 ]; then
+    echo "modes that follow the umask: $modes"
+    missing=1
+fi
 [ "$missing" -eq 0 ]
+if [ "$hardened" != 1 ]; then
+    echo "a build without hardening (debug, sanitizers or KWELT_HARDENING=OFF): not checked"
+elif command -v hardening-check >/dev/null; then
+    # Control-flow protection needs every object linked to carry it, and Debian 12's own start
+    # files (crt1.o) do not: no program linked there can show it, so it is not asked for.
+    hardening-check --nocfprotection "$work/usr/bin/kwelt"
+else
+    echo "hardening-check is missing (Debian's devscripts): the program's hardening is not checked"
+fi
 # The manual page reads as one.
 if command -v man >/dev/null; then
     man -l "$work/usr/share/man/man1/kwelt.1.gz" 2>/dev/null | grep -q "kwelt - read the colour code"
