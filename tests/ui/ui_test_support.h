@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QFontDatabase>
 #include <QList>
 #include <QMessageBox>
 #include <QObject>
@@ -87,5 +88,13 @@ private:
 
 // True when every character of `text` has a glyph in `font` or in the fonts Qt falls back to.
 bool RendersWithoutMissingGlyphs(const QString& text, const QFont& font, QString* missing = nullptr);
+
+// Thai can be drawn only where there is a Thai font: the system's, or the one kwelt carries.
+#define KWELT_SKIP_WITHOUT_THAI_FONT()                                                                                 \
+    do {                                                                                                               \
+        if (QFontDatabase::families(QFontDatabase::Thai).isEmpty()) {                                                  \
+            QSKIP("the system has no Thai font and this kwelt carries none (Debian: fonts-thai-tlwg)");                \
+        }                                                                                                              \
+    } while (false)
 
 } // namespace kwelt::test
