@@ -30,8 +30,9 @@ if ! cmp "$deb" "$work/022/$(basename "$deb")"; then
     exit 1
 fi
 # Debian's own licence and changelog files are in the package, and only there.
-dpkg-deb --contents "$deb" | grep -q ' ./usr/share/doc/kwelt/copyright$'
-dpkg-deb --contents "$deb" | grep -q ' ./usr/share/doc/kwelt/changelog.gz$'
+contents=$(dpkg-deb --contents "$deb")
+grep -q ' ./usr/share/doc/kwelt/copyright$' <<<"$contents"
+grep -q ' ./usr/share/doc/kwelt/changelog.gz$' <<<"$contents"
 # Lintian warns about running as root, which says nothing of the package.
 lintian --pedantic --fail-on error,warning --info "$deb" 2> >(grep -v 'running with root privileges' >&2)
 echo "lintian: no error and no warning in $(basename "$deb"); the same package under umask 002 and 022"
