@@ -5,6 +5,7 @@
 
 #include "about_window_layout.h"
 #include "dialog_font.h"
+#include "fixed_window.h"
 #include "kwelt_version.h"
 #include "program_picture.h"
 #include "push_button.h"
@@ -61,16 +62,18 @@ AboutKWELT::AboutKWELT(QWidget* mainWindow)
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(ToPixels(layout::Command1));
 
-    Image1 = new QLabel(this);
+    Image1 = new PictureLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(ToPixels(layout::Image1));
-    Image1->setPixmap(ProgramPicture());
-    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     QWidget::setTabOrder(Text1, Command1);
     Text1->setFocus();
 
     connect(Command1, &QPushButton::clicked, this, &AboutKWELT::Command1_Click);
+    KeepWindowNormal(this);
+    // The window has no owner; but a Wayland compositor keeps it above the disabled main window,
+    // where the user needs it, only as the main window's child.
+    MakeChildOnWayland(this, mainWindow);
     Form_Load();
 }
 

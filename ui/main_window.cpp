@@ -6,6 +6,7 @@
 #include "about_window.h"
 #include "band_combo_box.h"
 #include "dialog_font.h"
+#include "fixed_window.h"
 #include "main_window_layout.h"
 #include "main_window_texts.h"
 #include "message_boxes.h"
@@ -108,8 +109,7 @@ KWELT::KWELT(EndProgram endProgram, QWidget* parent)
     // Worked out once: every window of the program takes this font from here.
     setFont(FitDialogFont(QApplication::font(), DialogTextRooms(style())));
     setWindowTitle(QStringLiteral("Brandelwick : KWELT"));
-    const QPixmap picture = ProgramPicture();
-    setWindowIcon(QIcon(picture));
+    setWindowIcon(ProgramIcon());
     setFixedSize(TwipsToPixels(layout::ClientWidth), TwipsToPixels(layout::ClientHeight));
     // The 3-D face colour: the colour of buttons.
     setBackgroundRole(QPalette::Button);
@@ -136,9 +136,7 @@ KWELT::KWELT(EndProgram endProgram, QWidget* parent)
     Label1->setAlignment(Qt::AlignCenter);
     useButtonTextColour(Label1, palette());
 
-    Image1 = place(new QLabel(this), "Image1", layout::Image1);
-    Image1->setPixmap(picture);
-    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Image1 = place(new PictureLabel(this), "Image1", layout::Image1);
 
     QWidget::setTabOrder(color1, color2);
     QWidget::setTabOrder(color2, color3);
@@ -153,6 +151,7 @@ KWELT::KWELT(EndProgram endProgram, QWidget* parent)
     connect(color4, &BandComboBox::Click, this, &KWELT::color4_Click);
     connect(Command1, &QPushButton::clicked, this, &KWELT::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &KWELT::Command2_Click);
+    KeepWindowNormal(this);
 }
 
 void KWELT::Form_Load()

@@ -3,6 +3,9 @@
 
 #include "message_boxes.h"
 
+#include "fixed_window.h"
+
+#include <QAbstractButton>
 #include <QGuiApplication>
 #include <QMessageBox>
 
@@ -17,6 +20,12 @@ void ShowFindingMessage(QWidget* parent, const QString& message)
     // No system menu: a plain message box shows no icon in its title bar either (on Windows
     // the box takes the dialog frame without one), only its close box.
     box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    // A plain "OK": some styles and desktop themes add an icon and a mnemonic to the standard
+    // buttons.
+    QAbstractButton* ok = box.button(QMessageBox::Ok);
+    ok->setIcon(QIcon());
+    ok->setText(QStringLiteral("OK"));
+    KeepWindowNormal(&box);
     box.exec();
 }
 

@@ -1,0 +1,154 @@
+// SPDX-FileCopyrightText: 2026 kwelt developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "fixed_window.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+#include <QWindow>
+
+#include <optional>
+
+namespace kwelt {
+namespace {
+
+// QWidget's own setVisible, not a dialog's: hiding a message box through QDialog would end it.
+void showAnew(QWidget* window)
+{
+    window->QWidget::setVisible(false);
+    window->QWidget::setVisible(true);
+}
+
+void showChildrenAnew(QWidget* window)
+{
+    QList<QWidget*> children;
+    for (QWidget* other : QApplication::topLevelWidgets()) {
+        if (other != window && other->isVisible() && other->windowHandle() != nullptr
+            && other->windowHandle()->transientParent() == window->windowHandle()) {
+            children.append(other);
+        }
+    }
+    showAnew(window);
+    for (QWidget* child : children) {
+        showAnew(child);
+    }
+    (children.isEmpty() ? window : children.last())->activateWindow();
+}
+
+constexpr Qt::WindowStates Enlarged = Qt::WindowMaximized | Qt::WindowFullScreen;
+
+// The title bars Qt draws on Wayland change the state of the native window, never telling the
+// widget: this watches the native window, both what is asked of it (windowStateChanged) and
+// what the window system has made of it (its WindowStateChange events).
+class NormalStateKeeper : public QObject
+{
+public:
+    explicit NormalStateKeeper(QWidget* window)
+        : QObject(window)
+        , m_window(window)
+    {
+        QWindow* native = window->windowHandle();
+        native->installEventFilter(this);
+        connect(native, &QWindow::windowStateChanged, this, &NormalStateKeeper::asked);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::WindowStateChange && OnWayland()) {
+            applied(m_window->windowHandle()->windowStates());
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void asked(Qt::WindowState state)
+    {
+        if ((state & Qt::WindowMinimized) && OnWayland()) {
+            // Once the request has run its course in Qt.
+            QMetaObject::invokeMethod(this, &NormalStateKeeper::restoreMinimized, Qt::QueuedConnection);
+            return;
+        }
+        if (!(state & Enlarged)) {
+            return;
+        }
+        if (!OnWayland()) {
+            m_window->windowHandle()->setWindowStates(Qt::WindowNoState);
+            return;
+        }
+        if (m_fixedSize) {
+            return;
+        }
+        // A Wayland client cannot take back a maximize request, and a compositor may end the
+        // connection of a client whose window then does not fill the screen. So the window
+        // fills it for a moment, and asks to be normal again once it is maximized.
+        m_fixedSize = m_window->maximumSize();
+        m_window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        // A compositor that ignores the request never makes it maximized.
+        QTimer::singleShot(2000, this, [this] {
+            if (!(m_window->windowHandle()->windowStates() & Enlarged)) {
+                restoreSize();
+            }
+        });
+    }
+
+    void applied(Qt::WindowStates states)
+    {
+        if (states & Enlarged) {
+            // Only once the window has been shown maximized: a compositor takes a request to
+            // end a state the window has not yet taken up for no change at all.
+            QTimer::singleShot(100, this, [this] {
+                const Qt::WindowStates now = m_window->windowHandle()->windowStates();
+                if (now & Enlarged) {
+                    m_window->windowHandle()->setWindowStates(now & ~Enlarged);
+                }
+            });
+        } else {
+            restoreSize();
+        }
+    }
+
+    void restoreSize()
+    {
+        if (m_fixedSize) {
+            m_window->setMaximumSize(*m_fixedSize);
+            m_fixedSize.reset();
+        }
+    }
+
+    void restoreMinimized()
+    {
+        if (m_window->isVisible()) {
+            m_window->windowHandle()->setWindowStates(Qt::WindowNoState);
+            showChildrenAnew(m_window);
+        }
+    }
+
+    QWidget* m_window;
+    std::optional<QSize> m_fixedSize;
+};
+
+} // namespace
+
+bool OnWayland()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+void KeepWindowNormal(QWidget* window)
+{
+    window->winId(); // the native window, to watch
+    new NormalStateKeeper(window);
+}
+
+void MakeChildOnWayland(QWidget* child, QWidget* parent)
+{
+    if (!OnWayland() || parent == nullptr) {
+        return;
+    }
+    child->winId(); // the native window, to give it its parent
+    child->windowHandle()->setTransientParent(parent->window()->windowHandle());
+}
+
+} // namespace kwelt
