@@ -34,14 +34,16 @@ set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://brandelwick.invalid/kwelt")
 # Qt's libraries come from the program's own links; the window system plugin is needed at run
-# time as well. A kwelt that carries its own Thai font only recommends the system's; one built
+# time as well, and on a Wayland desktop Qt's Wayland plugin, without which kwelt falls back
+# to X11 and says so at every start. A kwelt that carries its own Thai font only recommends the system's; one built
 # without it cannot show its texts without them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 if(KWELT_BUNDLE_THAI_FONT)
     set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-thai-tlwg")
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, fonts-thai-tlwg")
 else()
     set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-thai-tlwg")
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 endif()
 set(CPACK_STRIP_FILES ON)
 # One package holding the program and the Debian-only files.

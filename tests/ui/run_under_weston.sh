@@ -1,0 +1,32 @@
+#!/bin/bash
+# SPDX-FileCopyrightText: 2026 kwelt developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# Runs a test as a Wayland client of weston (its headless backend, with its desktop shell), so
+# that what only a Wayland compositor does (stacking children, maximize configures, protocol
+# errors) is what the test sees.
+#   run_under_weston.sh PROGRAM [ARGUMENTS...]
+set -u
+if ! command -v weston >/dev/null; then
+    echo "SKIP: weston is missing (scripts/install-deps.sh installs it)"
+    exit 77
+fi
+if ! ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1; then
+    echo "SKIP: Qt's Wayland platform is missing (Debian's qt6-wayland)"
+    exit 77
+fi
+runtime=$(mktemp -d)
+trap 'kill "$compositor" 2>/dev/null; wait 2>/dev/null; rm -rf "$runtime"' EXIT
+chmod 700 "$runtime"
+export XDG_RUNTIME_DIR=$runtime
+weston --backend=headless-backend.so --socket=kwelt-test --idle-time=0 --width=1024 --height=768 \
+    >"$runtime/weston.log" 2>&1 &
+compositor=$!
+for _ in $(seq 100); do
+    [ -S "$runtime/kwelt-test" ] && break
+    sleep 0.1
+done
+WAYLAND_DISPLAY=kwelt-test QT_QPA_PLATFORM=wayland "$@"
+status=$?
+[ "$status" -eq 0 ] || cat "$runtime/weston.log"
+exit "$status"
