@@ -11,8 +11,10 @@
 #include <main_window.h>
 #include <start_up.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -24,6 +26,16 @@ using namespace kwelt;
 using namespace kwelt::test;
 
 namespace {
+
+class ButtonIconStyle : public QProxyStyle
+{
+public:
+    int styleHint(
+        StyleHint hint, const QStyleOption* option, const QWidget* widget, QStyleHintReturn* returned) const override
+    {
+        return hint == SH_DialogButtonBox_ButtonsHaveIcons ? 1 : QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+};
 
 using Positions = std::array<int, 4>;
 
@@ -73,7 +85,12 @@ class MainWindowBehaviourTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { ConfigureApplication(); }
+    void initTestCase()
+    {
+        ConfigureApplication();
+        // As GNOME's platform theme does: standard buttons with icons.
+        QApplication::setStyle(new ButtonIconStyle);
+    }
 
     void loadRunsFiveUpdatesWithoutAMessage()
     {
@@ -183,6 +200,7 @@ private slots:
         QCOMPARE(box.icon, QMessageBox::NoIcon);
         QCOMPARE(box.buttonCount, 1);
         QVERIFY(box.okIsDefault);
+        QVERIFY(box.okIsPlain);
         QCOMPARE(box.modality, Qt::ApplicationModal);
     }
 

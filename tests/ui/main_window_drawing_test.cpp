@@ -171,6 +171,44 @@ private slots:
         }
     }
 
+    // Image1 at any scale: every device pixel is a pixel of the picture or the background,
+    // never a blend of two, and at a whole scale each pixel of the picture is a square block.
+    void pictureIsSharp()
+    {
+        KWELT window([](int) {});
+        const QImage image = window.grab().toImage();
+        const qreal ratio = image.devicePixelRatio();
+        const QImage picture = QImage(QStringLiteral(":/kwelt/kwelt.png")).convertToFormat(QImage::Format_ARGB32);
+        const QRgb background = window.palette().color(QPalette::Button).rgb();
+        const QRect image1(40, 16, 32, 32);
+        for (int y = 0; y < 32 * ratio; ++y) {
+            for (int x = 0; x < 32 * ratio; ++x) {
+                const QRgb actual = image.pixel(int(image1.left() * ratio) + x, int(image1.top() * ratio) + y);
+                const auto shown = [&](int px, int py) {
+                    const QRgb p = picture.pixel(std::min(px, 31), std::min(py, 31));
+                    return qAlpha(p) == 0 ? background : p;
+                };
+                // A fractional scale may give a pixel of the picture one device pixel more or
+                // less: the neighbours' colours are as good.
+                bool found = false;
+                for (int dy = -1; dy <= 1 && !found; ++dy) {
+                    for (int dx = -1; dx <= 1 && !found; ++dx) {
+                        const bool whole = ratio == std::floor(ratio);
+                        if (whole && (dx != 0 || dy != 0)) {
+                            continue;
+                        }
+                        found = actual == shown(std::max(0, int(x / ratio) + dx), std::max(0, int(y / ratio) + dy));
+                    }
+                }
+                QVERIFY2(found,
+                    qPrintable(QStringLiteral("device pixel (%1, %2) of the picture is #%3")
+                                   .arg(x)
+                                   .arg(y)
+                                   .arg(actual, 8, 16)));
+            }
+        }
+    }
+
     void drawingDoesNotFollowTheLists()
     {
         test::ModalBoxAnswerer answerer;

@@ -36,6 +36,9 @@ void ModalBoxAnswerer::poll()
     seen.icon = box->icon();
     seen.buttonCount = box->buttons().size();
     seen.okIsDefault = box->defaultButton() != nullptr && box->defaultButton() == box->button(QMessageBox::Ok);
+    if (const QAbstractButton* ok = box->button(QMessageBox::Ok)) {
+        seen.okIsPlain = ok->text() == QStringLiteral("OK") && ok->icon().isNull();
+    }
     seen.modality = box->windowModality();
     if (QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(box)) {
         seen.accessibleValue = accessible->text(QAccessible::Value);

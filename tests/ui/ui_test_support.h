@@ -29,6 +29,8 @@ struct SeenBox
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QList<QAbstractButton*>::size_type buttonCount = 0;
     bool okIsDefault = false;
+    bool okIsPlain = false; // reads "OK", with no icon
+
     Qt::WindowModality modality = Qt::NonModal;
     QStringList labelsMeanwhile; // data1..data4 of the main window, if one was given
     QString accessibleValue; // what a screen reader reads of the box
