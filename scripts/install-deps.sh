@@ -21,6 +21,7 @@ packages=(
     xvfb xauth                 # a real X display for screenshots and window-manager tests
     openbox                    # a real window manager for the focus tests
     weston qt6-wayland         # a Wayland compositor, and Qt's client side of it
+    x11-apps imagemagick       # xwd and convert: screenshots of a whole (nested Wayland) desktop
     x11-utils                  # xprop, xwininfo: what the window manager was told
     xdotool                    # keys and clicks through the X server
     binutils-mingw-w64-x86-64  # windres: checks the Windows resource script

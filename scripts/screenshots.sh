@@ -4,7 +4,8 @@
 # Renders the windows and message boxes to PNG files in screenshots/ (offscreen, no display
 # needed): at the normal scale, and at twice the size as on a high-dpi screen. Where the
 # Windows build exists (scripts/windows.sh), it renders them under Wine too, into
-# screenshots/windows/.
+# screenshots/windows/. Under a nested weston, the real program as a Wayland client, into
+# screenshots/wayland/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -29,4 +30,43 @@ if [ -f "$windows_tool" ]; then
     kwelt_wine_start build-windows "$qt"
     out="Z:$(pwd)/screenshots/windows"
     QT_QPA_PLATFORM=windows wine "$windows_tool" "${out//\//\\}" 2>/dev/null | tr -d '\r'
+fi
+
+# The real program as a Wayland client of weston, at scale 1 and 2: weston runs nested on a
+# private X display, so that xdotool can type into it and xwd can take the picture of what it
+# shows, title bars and all. The main window, the About window over it, and a message box.
+if command -v weston >/dev/null && command -v xwd >/dev/null && command -v convert >/dev/null; then
+    cmake --build --preset default --parallel "$(nproc)" --target kwelt >/dev/null
+    mkdir -p screenshots/wayland
+    wayland=$(mktemp -d)
+    chmod 700 "$wayland"
+    Xvfb -displayfd 3 -screen 0 2048x1536x24 -nolisten tcp 3>"$wayland/display" 2>/dev/null &
+    server=$!
+    trap 'kill "$server" 2>/dev/null; rm -rf "$runtime" "$wayland"' EXIT
+    for _ in $(seq 100); do [ -s "$wayland/display" ] && break; sleep 0.1; done
+    export DISPLAY=":$(cat "$wayland/display")" XDG_RUNTIME_DIR="$wayland"
+    shot() {
+        sleep 2
+        xwd -root -silent | convert xwd:- -crop "$((1000 * scale))x$((740 * scale))+0+0" "screenshots/wayland/$1.png" &&
+            echo "wrote screenshots/wayland/$1.png"
+    }
+    keys() { for key in "$@"; do xdotool key "$key"; sleep 0.3; done; }
+    for scale in 1 2; do
+        weston --backend=x11-backend.so --socket=kwelt-shots --idle-time=0 --width=1000 --height=740 \
+            --scale="$scale" >"$wayland/weston.log" 2>&1 &
+        compositor=$!
+        for _ in $(seq 100); do [ -S "$wayland/kwelt-shots" ] && break; sleep 0.1; done
+        sleep 1
+        WAYLAND_DISPLAY=kwelt-shots QT_QPA_PLATFORM=wayland ./build/app/kwelt 2>/dev/null &
+        program=$!
+        shot "main-window-${scale}x"
+        keys Tab Tab Tab Tab space # About
+        shot "about-window-${scale}x"
+        keys Tab space # OK
+        sleep 2
+        keys shift+Tab shift+Tab shift+Tab shift+Tab Up # black in band 1
+        shot "black-first-band-${scale}x"
+        kill "$program" "$compositor" 2>/dev/null
+        wait "$program" "$compositor" 2>/dev/null
+    done
 fi
