@@ -10,7 +10,8 @@ install(TARGETS kwelt RUNTIME DESTINATION .)
 install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets> DESTINATION .)
 install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
 install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
-install(FILES $<TARGET_FILE:Qt6::QICOPlugin> DESTINATION imageformats)
+# No image format plugin: the program picture is a PNG, which Qt reads itself, and the icons of
+# kwelt.exe come from its own resources.
 
 # The compiler's own run-time libraries, which Qt and kwelt link to.
 if(MINGW)
@@ -39,24 +40,44 @@ foreach(doc gcc-mingw-w64-base mingw-w64-common)
     endif()
 endforeach()
 
+# Everything shipped is stripped of its debugging sections: they were over half the download.
+if(CMAKE_STRIP)
+    install(CODE "set(kwelt_strip \"${CMAKE_STRIP}\")")
+    install(CODE [[
+        file(GLOB_RECURSE shipped "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/*.exe" "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/*.dll")
+        foreach(binary IN LISTS shipped)
+            execute_process(COMMAND "${kwelt_strip}" --strip-unneeded "${binary}" RESULT_VARIABLE failed)
+            if(failed)
+                message(FATAL_ERROR "cannot strip ${binary}")
+            endif()
+        endforeach()
+    ]])
+endif()
+
 set(CPACK_PACKAGE_NAME kwelt)
 set(CPACK_PACKAGE_VENDOR "Brandelwick")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Colour code of four-band resistors, in Thai")
 set(CPACK_PACKAGE_FILE_NAME "kwelt-${PROJECT_VERSION}-win64")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY kwelt)
 set(CPACK_PACKAGE_EXECUTABLES kwelt kwelt)
-set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSES/GPL-3.0-or-later.txt)
-set(CPACK_GENERATOR ZIP NSIS)
-set(CPACK_NSIS_PACKAGE_NAME kwelt)
-set(CPACK_NSIS_DISPLAY_NAME "kwelt ${PROJECT_VERSION}")
-set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
-set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
-set(CPACK_NSIS_INSTALLED_ICON_NAME kwelt.exe)
-set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/resources/kwelt.ico)
-set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/resources/kwelt.ico)
-set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
-# A 64-bit installer for a 64-bit program (NSIS makes 32-bit ones unless told).
-set(CPACK_NSIS_DEFINES "Target amd64-unicode")
-# The installer's file name says what it is.
-set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/windows-cpack-options.cmake)
+set(CPACK_GENERATOR ZIP)
 include(CPack)
+
+# The installer, by NSIS from kwelt.nsi: `cmake --build BUILD --target installer`.
+find_program(MAKENSIS makensis)
+if(MAKENSIS)
+    set(KWELT_SETUP_FILE "${CMAKE_BINARY_DIR}/kwelt-${PROJECT_VERSION}-win64-setup.exe")
+    set(KWELT_STAGE "${CMAKE_BINARY_DIR}/installer/stage")
+    set(KWELT_ICO "${PROJECT_SOURCE_DIR}/resources/kwelt.ico")
+    set(KWELT_LICENSE "${PROJECT_SOURCE_DIR}/LICENSES/GPL-3.0-or-later.txt")
+    set(KWELT_WIZARD_BITMAP "${PROJECT_SOURCE_DIR}/resources/kwelt-installer.bmp")
+    set(KWELT_UNINSTALL_FILES "${CMAKE_BINARY_DIR}/installer/uninstall-files.nsh")
+    configure_file(${PROJECT_SOURCE_DIR}/resources/kwelt.nsi.in ${CMAKE_BINARY_DIR}/installer/kwelt.nsi @ONLY)
+    add_custom_target(installer
+        COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${CMAKE_BINARY_DIR} -DSTAGE=${KWELT_STAGE} -DMAKENSIS=${MAKENSIS}
+            -P ${PROJECT_SOURCE_DIR}/cmake/windows-installer.cmake
+        DEPENDS kwelt
+        COMMENT "Making the installer ${KWELT_SETUP_FILE}"
+        VERBATIM)
+endif()
+

@@ -46,10 +46,21 @@ ctest --test-dir "$build" --output-on-failure --timeout 600
 
 step "The zip and the installer"
 (cd "$build" && cpack >"$build/cpack.log" 2>&1) || { cat "$build/cpack.log"; exit 1; }
+cmake --build "$build" --target installer >"$build/installer.log" 2>&1 || { cat "$build/installer.log"; exit 1; }
 version=$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$build/CPackConfig.cmake")
 zip=$build/kwelt-$version-win64.zip
 setup=$build/kwelt-$version-win64-setup.exe
 ls -l "$zip" "$setup"
+echo "unpacked: $(du -sb "$build/installer/stage" | cut -f1) bytes"
+# The installer carries a version block of its own.
+/usr/bin/python3 - "$setup" "$version" <<'EOF_PY'
+import sys, pefile
+pe = pefile.PE(sys.argv[1])
+strings = {k: v for info in getattr(pe, "FileInfo", [[]])[0] if info.Key == b"StringFileInfo"
+           for table in info.StringTable for k, v in table.entries.items()}
+if strings.get(b"ProductName") != b"kwelt" or strings.get(b"ProductVersion") != sys.argv[2].encode():
+    sys.exit(f"the installer's version block is wrong: {strings}")
+EOF_PY
 
 # kwelt.exe runs when its main window appears on the display.
 starts() {
@@ -82,17 +93,39 @@ WINEPATH= starts "$checks/unzipped/kwelt-$version-win64/kwelt.exe" "$checks/zip-
 echo "kwelt.exe from the zip starts"
 wineserver --kill >/dev/null 2>&1 || true
 
-step "The installer, silently into a fresh Wine prefix"
+step "The installer, silently into a fresh Wine prefix, for the user alone"
 kwelt_wine_prefix "$checks/prefix-setup"
+uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\kwelt'
 wine "$setup" /S >"$checks/setup.log" 2>&1 </dev/null
-installed="$WINEPREFIX/drive_c/Program Files/kwelt"
+installed=$(find "$WINEPREFIX/drive_c/users" -path '*AppData/Local/Programs/kwelt' -type d | head -n 1)
+[ -n "$installed" ] || { echo "the installer did not install into the user's programs folder"; exit 1; }
 for file in kwelt.exe Uninstall.exe licenses/kwelt/GPL-3.0-or-later.txt; do
     [ -f "$installed/$file" ] || { echo "the installer did not install $file"; ls -R "$installed"; exit 1; }
 done
-find "$WINEPREFIX/drive_c" -path '*Start Menu*' -name 'kwelt.lnk' | grep -q . ||
-    { echo "the installer made no Start-menu entry"; exit 1; }
+[ -n "$(find "$WINEPREFIX/drive_c" -path '*Start Menu/Programs/kwelt.lnk' -print -quit)" ] ||
+    { echo "the installer made no Start-menu shortcut"; exit 1; }
+[ -z "$(find "$WINEPREFIX/drive_c" -path '*Start Menu/Programs/kwelt/*' -print -quit)" ] ||
+    { echo "the installer made a Start-menu folder"; exit 1; }
+entry=$(wine reg query "$uninstall_key" 2>/dev/null | tr -d '\r')
+for value in 'DisplayName *REG_SZ *kwelt$' 'DisplayVersion *REG_SZ' 'Publisher *REG_SZ *Brandelwick$' \
+    'DisplayIcon *REG_SZ' 'InstallLocation *REG_SZ' 'EstimatedSize *REG_DWORD *0x[0-9a-f]*[1-9a-f]' \
+    'NoModify *REG_DWORD *0x1$' 'NoRepair *REG_DWORD *0x1$'; do
+    grep -q "^ *$value" <<<"$entry" || { echo "Add/Remove Programs entry lacks $value:"; echo "$entry"; exit 1; }
+done
 WINEPATH= starts "$installed/kwelt.exe" "$checks/setup-run.log"
-echo "the installed kwelt.exe starts; the Start-menu entry and the uninstaller are there"
+wine "$setup" /S >>"$checks/setup.log" 2>&1 </dev/null
+[ -f "$installed/kwelt.exe" ] || { echo "installing again over the first install failed"; exit 1; }
+wine "$installed/Uninstall.exe" /S >>"$checks/setup.log" 2>&1 </dev/null
+for _ in $(seq 60); do [ -e "$installed" ] || break; sleep 0.5; done
+[ ! -e "$installed" ] || { echo "the uninstaller left files behind:"; find "$installed"; exit 1; }
+! wine reg query "$uninstall_key" >/dev/null 2>&1 || { echo "the uninstaller left its registry entry"; exit 1; }
+! wine reg query 'HKCU\Software\Brandelwick' >/dev/null 2>&1 || { echo "a Brandelwick key was left behind"; exit 1; }
+echo "the installed kwelt.exe starts; installing again works; uninstalling leaves nothing"
+# Into a folder with blanks and Thai letters in its name.
+LC_ALL=C.UTF-8 wine cmd /c "$(winepath -w "$setup") /S /D=C:\โปรแกรม ของฉัน\kwelt" >>"$checks/setup.log" 2>&1 </dev/null
+[ -f "$WINEPREFIX/drive_c/โปรแกรม ของฉัน/kwelt/kwelt.exe" ] ||
+    { echo "the installer did not install into a folder with blanks and Thai letters"; cat "$checks/setup.log"; exit 1; }
+echo "the installer installs into a folder with blanks and Thai letters"
 wineserver --kill >/dev/null 2>&1 || true
 rm -rf "$checks"
 

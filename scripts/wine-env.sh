@@ -20,6 +20,10 @@ kwelt_wine_prefix() {
         # would wait on the X server for every window that it hides.
         wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >>"$WINEPREFIX.log" 2>&1
         wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >>"$WINEPREFIX.log" 2>&1
+        # Wine's own Tahoma and Marlett, which a Windows dialog and its title bar are drawn with;
+        # without them every program falls back to a serif face.
+        cp /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf /usr/share/wine/fonts/marlett.ttf \
+            "$WINEPREFIX/drive_c/windows/Fonts/"
     fi
     # A wineserver that lives on, so that no test's wine process starts one holding its pipes.
     wineserver --persistent=60 >/dev/null 2>&1 </dev/null &

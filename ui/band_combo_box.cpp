@@ -5,6 +5,9 @@
 
 #include "qt_text.h"
 
+#include <QAbstractItemView>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QSignalBlocker>
 
 namespace kwelt {
@@ -14,6 +17,37 @@ BandComboBox::BandComboBox(QWidget* parent)
 {
     setEditable(false);
     connect(this, &QComboBox::currentIndexChanged, this, &BandComboBox::Click);
+#ifdef Q_OS_WIN
+    // A Windows drop-down list selects as the arrow keys move through it while it is open.
+    view()->installEventFilter(this);
+#endif
+}
+
+bool BandComboBox::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != view() || event->type() != QEvent::KeyPress || m_stepping) {
+        return QComboBox::eventFilter(watched, event);
+    }
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        break;
+    default:
+        return QComboBox::eventFilter(watched, event);
+    }
+    // The list moves its highlight first; then the field follows it, and Click runs.
+    m_stepping = true;
+    QCoreApplication::sendEvent(view(), event);
+    m_stepping = false;
+    const int highlighted = view()->currentIndex().row();
+    if (highlighted >= 0) {
+        setCurrentIndex(highlighted);
+    }
+    return true;
 }
 
 void BandComboBox::AppendEntry(std::u16string_view text)

@@ -28,6 +28,12 @@ public:
 
 signals:
     void Click();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool m_stepping = false; // a key is moving the open list's highlight
 };
 
 } // namespace kwelt

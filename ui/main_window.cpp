@@ -97,6 +97,20 @@ void useButtonTextColour(QWidget* widget, const QPalette& window)
     widget->setPalette(palette);
 }
 
+#ifdef Q_OS_WIN
+// Where Windows places a new overlapped window, each a step on from the one before: asked of a
+// hidden window made for that alone, since Qt places its windows itself.
+QPoint windowsDefaultPosition()
+{
+    const HWND probe = CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
+        CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    RECT frame{};
+    GetWindowRect(probe, &frame);
+    DestroyWindow(probe);
+    return {frame.left, frame.top};
+}
+#endif
+
 } // namespace
 
 KWELT::KWELT(EndProgram endProgram, QWidget* parent)
@@ -273,6 +287,18 @@ void KWELT::changeEvent(QEvent* event)
 void KWELT::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
+#ifdef Q_OS_WIN
+    if (!m_placed) {
+        m_placed = true;
+        // A main window is an overlapped window, where Qt makes a pop-up with a caption, and
+        // Windows, not Qt, chooses where it first appears.
+        const auto window = reinterpret_cast<HWND>(winId());
+        SetWindowLongW(window, GWL_STYLE, GetWindowLongW(window, GWL_STYLE) & ~WS_POPUP);
+        const QPoint position = windowsDefaultPosition();
+        SetWindowPos(window, nullptr, position.x(), position.y(), 0, 0,
+            SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    }
+#endif
     // A click on this window while it is disabled reaches no control; its native window still
     // sees it.
     if (windowHandle() != nullptr) {

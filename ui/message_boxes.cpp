@@ -9,6 +9,10 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace kwelt {
 
 void ShowFindingMessage(QWidget* parent, const QString& message)
@@ -25,7 +29,13 @@ void ShowFindingMessage(QWidget* parent, const QString& message)
     QAbstractButton* ok = box.button(QMessageBox::Ok);
     ok->setIcon(QIcon());
     ok->setText(QStringLiteral("OK"));
-    KeepWindowNormal(&box);
+    KeepWindowNormal(&box); // makes the native window
+#ifdef Q_OS_WIN
+    // Qt gives the box its parent's icon; a Windows message box has none in its title bar.
+    const auto window = reinterpret_cast<HWND>(box.winId());
+    SendMessageW(window, WM_SETICON, ICON_SMALL, 0);
+    SendMessageW(window, WM_SETICON, ICON_BIG, 0);
+#endif
     box.exec();
 }
 

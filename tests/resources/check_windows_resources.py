@@ -18,6 +18,7 @@ SKIP = 77
 RT_ICON = 3
 RT_GROUP_ICON = 14
 RT_VERSION = 16
+RT_MANIFEST = 24
 
 # The standard 16-colour palette, as RGB.
 PALETTE = [
@@ -107,6 +108,11 @@ def main():
         check(mask[-4] & 0x80 and mask[-1] & 0x01, "top corners transparent")
 
     # The version block.
+    check(list(res.get(RT_MANIFEST, {})) == [1], "one application manifest, id 1")
+    manifest = res.get(RT_MANIFEST, {}).get(1, b"")
+    check(b"{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}" in manifest, "the manifest names Windows 10 and 11")
+    check(b">PerMonitorV2<" in manifest, "the manifest asks for per-monitor DPI awareness, as Qt does")
+
     check(list(res.get(RT_VERSION, {})) == [1], "one version block, id 1")
     fixed = pe.VS_FIXEDFILEINFO[0]
     check((fixed.FileVersionMS, fixed.FileVersionLS) == (0x00010000, 0), "file version 1.0.0.0")

@@ -69,6 +69,25 @@ private slots:
         QCOMPARE(png.convertToFormat(QImage::Format_ARGB32), picture::ToImage(*m_grid));
     }
 
+    // The installer's side picture: the program picture four times its size, each pixel a
+    // block, in the middle of a white 164 x 314 bitmap.
+    void installerBitmapShowsThePicture()
+    {
+        QImage bitmap;
+        QVERIFY(bitmap.loadFromData(readFile(QStringLiteral("kwelt-installer.bmp")), "BMP"));
+        QCOMPARE(bitmap.size(), QSize(164, 314));
+        const QImage picture = picture::ToImage(*m_grid);
+        for (int y = 0; y < 314; ++y) {
+            for (int x = 0; x < 164; ++x) {
+                const int px = (x - 18) / 4, py = (y - 93) / 4;
+                const bool inside = x >= 18 && y >= 93 && px < 32 && py < 32;
+                const QRgb p = inside ? picture.pixel(px, py) : 0u;
+                const QRgb expected = qAlpha(p) == 0 ? qRgb(255, 255, 255) : p;
+                QVERIFY2(bitmap.pixel(x, y) == expected, qPrintable(QStringLiteral("(%1, %2)").arg(x).arg(y)));
+            }
+        }
+    }
+
     void icoLayout()
     {
         const QByteArray ico = readFile(QStringLiteral("kwelt.ico"));

@@ -13,11 +13,13 @@
 #include <program_picture.h>
 #include <start_up.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QPointer>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QtEndian>
@@ -174,6 +176,7 @@ private slots:
         QVERIFY(!(style & WS_MINIMIZEBOX));
         QVERIFY(!(style & WS_MAXIMIZEBOX));
         QVERIFY(!(style & WS_THICKFRAME));
+        QVERIFY(!(style & WS_POPUP)); // an overlapped window
         QVERIFY(!(exStyle & WS_EX_TOOLWINDOW)); // so it gets a taskbar button
         QCOMPARE(GetWindow(main, GW_OWNER), HWND(nullptr));
         QCOMPARE(clientSize(main), QSize(441, 307));
@@ -261,7 +264,8 @@ private slots:
             buttons = box->buttons().size();
             // No icon in the box, and none in its title bar: the dialog frame shows none.
             noIcon = box->icon() == QMessageBox::NoIcon && box->iconPixmap().isNull()
-                && (GetWindowLongW(handle(box), GWL_EXSTYLE) & WS_EX_DLGMODALFRAME) != 0;
+                && (GetWindowLongW(handle(box), GWL_EXSTYLE) & WS_EX_DLGMODALFRAME) != 0
+                && windowIcon(handle(box), ICON_BIG) == nullptr && windowIcon(handle(box), ICON_SMALL) == nullptr;
             box->accept();
         });
         poll.start();
@@ -269,6 +273,25 @@ private slots:
         QCOMPARE(title, QStringLiteral("kwelt"));
         QCOMPARE(buttons, 1);
         QVERIFY(noIcon);
+    }
+
+    // In an open band list each arrow key selects, as in a native drop-down list: the field
+    // follows and Click runs once a step. Esc then leaves the last selection.
+    void arrowKeysSelectInAnOpenList()
+    {
+        auto* list = Child<BandComboBox>(m_main.get(), "color4");
+        QSignalSpy clicks(list, &BandComboBox::Click);
+        list->showPopup();
+        QTRY_VERIFY(list->view()->isVisible());
+        for (int step = 1; step <= 2; ++step) {
+            QTest::keyClick(list->view(), Qt::Key_Down);
+            QCOMPARE(list->currentIndex(), step);
+            QCOMPARE(clicks.size(), step);
+        }
+        QTest::keyClick(list->view(), Qt::Key_Escape);
+        QTRY_VERIFY(!list->view()->isVisible());
+        QCOMPARE(list->currentIndex(), 2);
+        QCOMPARE(clicks.size(), 2);
     }
 
     void programIsAWindowedProgram()
@@ -281,6 +304,21 @@ private slots:
         // The optional header starts after the 4-byte signature and the 20-byte file header.
         const quint16 subsystem = qFromLittleEndian<quint16>(bytes.constData() + pe + 24 + 68);
         QCOMPARE(subsystem, quint16(IMAGE_SUBSYSTEM_WINDOWS_GUI));
+    }
+
+    // The application manifest, as Windows finds it: the supported versions up to Windows 10
+    // and 11, and the DPI awareness Qt sets.
+    void programManifest()
+    {
+        const HMODULE exe = LoadLibraryExW(programPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+        QVERIFY(exe != nullptr);
+        const HRSRC found = FindResourceW(exe, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24)); // RT_MANIFEST
+        QVERIFY(found != nullptr);
+        const QByteArray manifest(static_cast<const char*>(LockResource(LoadResource(exe, found))),
+            static_cast<qsizetype>(SizeofResource(exe, found)));
+        FreeLibrary(exe);
+        QVERIFY(manifest.contains("{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"));
+        QVERIFY(manifest.contains(">PerMonitorV2<"));
     }
 
     void programVersionBlock()

@@ -1,0 +1,33 @@
+# SPDX-FileCopyrightText: 2026 kwelt developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# Makes the installer: installs kwelt into a staging folder, lists what the uninstaller is to
+# remove, and has NSIS build kwelt.nsi around it. Run by the build's "installer" target:
+#   cmake -DBUILD_DIR=... -DSTAGE=... -DMAKENSIS=... -P windows-installer.cmake
+file(REMOVE_RECURSE "${STAGE}")
+execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${STAGE}" RESULT_VARIABLE failed)
+if(failed)
+    message(FATAL_ERROR "cannot install into ${STAGE}")
+endif()
+
+# The uninstaller removes exactly what was installed, and the folders only when empty: the
+# user may have chosen a folder that holds other things too.
+file(GLOB_RECURSE files RELATIVE "${STAGE}" "${STAGE}/*")
+set(lines "")
+foreach(file IN LISTS files)
+    string(REPLACE "/" "\\" file "${file}")
+    string(APPEND lines "Delete \"$INSTDIR\\${file}\"\n")
+endforeach()
+file(GLOB_RECURSE folders LIST_DIRECTORIES true RELATIVE "${STAGE}" "${STAGE}/*")
+list(REMOVE_ITEM folders ${files})
+list(SORT folders ORDER DESCENDING) # the deepest first
+foreach(folder IN LISTS folders)
+    string(REPLACE "/" "\\" folder "${folder}")
+    string(APPEND lines "RMDir \"$INSTDIR\\${folder}\"\n")
+endforeach()
+file(WRITE "${BUILD_DIR}/installer/uninstall-files.nsh" "${lines}")
+
+execute_process(COMMAND "${MAKENSIS}" -V2 "${BUILD_DIR}/installer/kwelt.nsi" RESULT_VARIABLE failed)
+if(failed)
+    message(FATAL_ERROR "makensis failed")
+endif()
