@@ -69,25 +69,6 @@ private slots:
         QCOMPARE(png.convertToFormat(QImage::Format_ARGB32), picture::ToImage(*m_grid));
     }
 
-    // The installer's side picture: the program picture four times its size, each pixel a
-    // block, in the middle of a white 164 x 314 bitmap.
-    void installerBitmapShowsThePicture()
-    {
-        QImage bitmap;
-        QVERIFY(bitmap.loadFromData(readFile(QStringLiteral("kwelt-installer.bmp")), "BMP"));
-        QCOMPARE(bitmap.size(), QSize(164, 314));
-        const QImage picture = picture::ToImage(*m_grid);
-        for (int y = 0; y < 314; ++y) {
-            for (int x = 0; x < 164; ++x) {
-                const int px = (x - 18) / 4, py = (y - 93) / 4;
-                const bool inside = x >= 18 && y >= 93 && px < 32 && py < 32;
-                const QRgb p = inside ? picture.pixel(px, py) : 0u;
-                const QRgb expected = qAlpha(p) == 0 ? qRgb(255, 255, 255) : p;
-                QVERIFY2(bitmap.pixel(x, y) == expected, qPrintable(QStringLiteral("(%1, %2)").arg(x).arg(y)));
-            }
-        }
-    }
-
     void icoLayout()
     {
         const QByteArray ico = readFile(QStringLiteral("kwelt.ico"));
@@ -182,44 +163,64 @@ private slots:
         QCOMPARE(window.windowIcon().pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32), expected);
     }
 
-    // The desktop icons the build makes: each one drawing, every pixel of it a square block.
     void desktopIconsMatchTheDrawing_data()
     {
-        QTest::addColumn<int>("size");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QSize>("size");
         QTest::addColumn<QString>("drawing");
         QTest::addColumn<int>("block");
-        QTest::addRow("16 px, drawn for it") << 16 << QStringLiteral("kwelt_icon_16.txt") << 1;
-        QTest::addRow("24 px, drawn for it") << 24 << QStringLiteral("kwelt_icon_24.txt") << 1;
-        QTest::addRow("32 px, the program picture") << 32 << QStringLiteral("kwelt_icon.txt") << 1;
-        QTest::addRow("48 px, the 24 px drawing doubled") << 48 << QStringLiteral("kwelt_icon_24.txt") << 2;
-        QTest::addRow("64 px") << 64 << QStringLiteral("kwelt_icon.txt") << 2;
-        QTest::addRow("128 px") << 128 << QStringLiteral("kwelt_icon.txt") << 4;
-        QTest::addRow("256 px") << 256 << QStringLiteral("kwelt_icon.txt") << 8;
+        QTest::addColumn<QPoint>("margin"); // where the drawing starts
+        QTest::addColumn<uint>("ground"); // around the drawing and under its transparent pixels
+        const auto icon = [](int size, const char* drawing, int block, const char* name) {
+            const QString dir = QStringLiteral(KWELT_ICON_DIR);
+            QTest::addRow("%d px, %s", size, name)
+                << (dir.isEmpty() ? QString()
+                                  : dir + QStringLiteral("/hicolor/%1x%1/apps/" KWELT_APP_ID ".png").arg(size))
+                << QSize(size, size) << QString::fromLatin1(drawing) << block << QPoint() << 0u;
+        };
+        icon(16, "kwelt_icon_16.txt", 1, "drawn for it");
+        icon(24, "kwelt_icon_24.txt", 1, "drawn for it");
+        icon(32, "kwelt_icon.txt", 1, "the program picture");
+        icon(48, "kwelt_icon_24.txt", 2, "the 24 px drawing doubled");
+        icon(64, "kwelt_icon.txt", 2, "doubled");
+        icon(128, "kwelt_icon.txt", 4, "four times");
+        icon(256, "kwelt_icon.txt", 8, "eight times");
+        QTest::addRow("the installer's side picture")
+            << QStringLiteral(KWELT_RESOURCES_DIR "/kwelt-installer.bmp") << QSize(164, 314)
+            << QStringLiteral("kwelt_icon.txt") << 4 << QPoint(18, 93) << uint(qRgb(255, 255, 255));
     }
 
+    // The desktop icons the build makes and the installer's picture: each a drawing with every
+    // pixel a square block, on a transparent or white ground.
     void desktopIconsMatchTheDrawing()
     {
-        QFETCH(int, size);
+        QFETCH(QString, file);
+        QFETCH(QSize, size);
         QFETCH(QString, drawing);
         QFETCH(int, block);
-        if (QStringLiteral(KWELT_ICON_DIR).isEmpty()) {
+        QFETCH(QPoint, margin);
+        QFETCH(uint, ground);
+        if (file.isEmpty()) {
             QSKIP("this build makes no desktop icons (a Windows build)");
         }
-        QImage icon;
-        QVERIFY(icon.load(QStringLiteral(KWELT_ICON_DIR "/hicolor/%1x%1/apps/" KWELT_APP_ID ".png").arg(size)));
-        icon = icon.convertToFormat(QImage::Format_ARGB32);
-        QCOMPARE(icon.size(), QSize(size, size));
+        QImage image;
+        QVERIFY(image.load(file));
+        image = image.convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(image.size(), size);
         const auto grid = picture::ParseGrid(QString::fromUtf8(readFile(drawing)), nullptr);
         QVERIFY(grid.has_value());
         const QImage source = picture::ToImage(*grid);
-        for (int y = 0; y < size; ++y) {
-            for (int x = 0; x < size; ++x) {
-                const QRgb expected = source.pixel(x / block, y / block);
-                if (icon.pixel(x, y) != expected) {
+        const QRect drawn(margin, source.size() * block);
+        for (int y = 0; y < size.height(); ++y) {
+            for (int x = 0; x < size.width(); ++x) {
+                const QRgb pixel
+                    = drawn.contains(x, y) ? source.pixel((x - margin.x()) / block, (y - margin.y()) / block) : 0u;
+                const QRgb expected = qAlpha(pixel) == 0 ? ground : pixel;
+                if (image.pixel(x, y) != expected) {
                     QFAIL(qPrintable(QStringLiteral("pixel (%1, %2) is %3, not %4")
                                          .arg(x)
                                          .arg(y)
-                                         .arg(icon.pixel(x, y), 8, 16)
+                                         .arg(image.pixel(x, y), 8, 16)
                                          .arg(expected, 8, 16)));
                 }
             }
