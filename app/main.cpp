@@ -13,8 +13,8 @@ int main(int, char** argv)
     char* qtArgv[] = {argv[0] != nullptr ? argv[0] : fallbackName, nullptr};
     int qtArgc = 1;
     QApplication application(qtArgc, qtArgv);
-    kwelt::ConfigureApplication();
+    kwelt::configureApplication();
 
-    const auto window = kwelt::StartUp(kwelt::EndProcess);
+    const auto window = kwelt::startUp(kwelt::endProcess);
     return QApplication::exec();
 }

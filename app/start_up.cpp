@@ -12,15 +12,15 @@
 
 namespace kwelt {
 
-void ConfigureApplication()
+void configureApplication()
 {
     QApplication::setApplicationName(QString::fromLatin1(ApplicationTitle));
     QApplication::setApplicationVersion(QLatin1String(VersionText));
     QGuiApplication::setDesktopFileName(QLatin1String(ApplicationId));
-    ProvideThaiFont();
+    provideThaiFont();
 }
 
-std::unique_ptr<KWELT> StartUp(EndProgram endProgram)
+std::unique_ptr<KWELT> startUp(EndProgram endProgram)
 {
     auto window = std::make_unique<KWELT>(std::move(endProgram));
     window->Form_Load();
@@ -28,7 +28,7 @@ std::unique_ptr<KWELT> StartUp(EndProgram endProgram)
     return window;
 }
 
-void EndProcess(int exitCode)
+void endProcess(int exitCode)
 {
     std::_Exit(exitCode);
 }

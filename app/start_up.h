@@ -14,12 +14,12 @@ namespace kwelt {
 inline constexpr char ApplicationTitle[] = "kwelt";
 
 // Names the program to Qt. Call once, after the QApplication exists.
-void ConfigureApplication();
+void configureApplication();
 
 // Creates the main window, runs its load handler and then shows it.
-std::unique_ptr<KWELT> StartUp(EndProgram endProgram);
+std::unique_ptr<KWELT> startUp(EndProgram endProgram);
 
 // The process's immediate end: nothing of the program runs after it.
-[[noreturn]] void EndProcess(int exitCode);
+[[noreturn]] void endProcess(int exitCode);
 
 } // namespace kwelt

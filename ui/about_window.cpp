@@ -32,22 +32,22 @@ AboutKWELT::AboutKWELT(QWidget* mainWindow)
     }
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("About KWELT version ") + QLatin1String(VersionText));
-    setFixedSize(TwipsToPixels(layout::ClientWidth), TwipsToPixels(layout::ClientHeight));
+    setFixedSize(twipsToPixels(layout::ClientWidth), twipsToPixels(layout::ClientHeight));
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
 
     Label1 = new QLabel(QStringLiteral("kWELT"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(ToPixels(layout::Label1));
-    Label1->setFont(ProductNameFont());
+    Label1->setGeometry(toPixels(layout::Label1));
+    Label1->setFont(productNameFont());
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setFrameShape(QFrame::Box);
     Label1->setLineWidth(1);
 
     Text1 = new QTextEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setGeometry(ToPixels(layout::Text1));
-    Text1->setPlainText(CreditsText());
+    Text1->setGeometry(toPixels(layout::Text1));
+    Text1->setPlainText(creditsText());
     // The user can select and copy the credits, never change them.
     Text1->setReadOnly(true);
     Text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -60,20 +60,20 @@ AboutKWELT::AboutKWELT(QWidget* mainWindow)
 
     Command1 = new PushButton(QStringLiteral("OK"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(ToPixels(layout::Command1));
+    Command1->setGeometry(toPixels(layout::Command1));
 
     Image1 = new PictureLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(ToPixels(layout::Image1));
+    Image1->setGeometry(toPixels(layout::Image1));
 
     QWidget::setTabOrder(Text1, Command1);
     Text1->setFocus();
 
     connect(Command1, &QPushButton::clicked, this, &AboutKWELT::Command1_Click);
-    KeepWindowNormal(this);
+    keepWindowNormal(this);
     // The window has no owner; but a Wayland compositor keeps it above the disabled main window,
     // where the user needs it, only as the main window's child.
-    MakeChildOnWayland(this, mainWindow);
+    makeChildOnWayland(this, mainWindow);
     Form_Load();
 }
 
@@ -83,7 +83,7 @@ AboutKWELT::~AboutKWELT()
     enableMainWindow();
 }
 
-QString AboutKWELT::CreditsText()
+QString AboutKWELT::creditsText()
 {
     return QStringLiteral("kWELT : Brandelwick\r\n"
                           "--- By ---\r\n"

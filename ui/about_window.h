@@ -26,7 +26,7 @@ public:
     ~AboutKWELT() override;
 
     // The six credit lines, each ending in CR LF.
-    static QString CreditsText();
+    static QString creditsText();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

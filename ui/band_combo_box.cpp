@@ -50,21 +50,21 @@ bool BandComboBox::eventFilter(QObject* watched, QEvent* event)
     return true;
 }
 
-void BandComboBox::AppendEntry(std::u16string_view text)
+void BandComboBox::appendEntry(std::u16string_view text)
 {
     // QComboBox selects the first entry added to an empty list by itself; undo that quietly.
     const QSignalBlocker quiet(this);
     const int selected = currentIndex();
-    addItem(ToQString(text));
+    addItem(toQString(text));
     setCurrentIndex(selected);
 }
 
-BandPosition BandComboBox::Position() const
+BandPosition BandComboBox::position() const
 {
     return static_cast<BandPosition>(currentIndex());
 }
 
-void BandComboBox::SetPosition(BandPosition position)
+void BandComboBox::setPosition(BandPosition position)
 {
     setCurrentIndex(position);
 }

@@ -22,9 +22,9 @@ class BandComboBox : public QComboBox
 public:
     explicit BandComboBox(QWidget* parent = nullptr);
 
-    void AppendEntry(std::u16string_view text);
-    BandPosition Position() const;
-    void SetPosition(BandPosition position);
+    void appendEntry(std::u16string_view text);
+    BandPosition position() const;
+    void setPosition(BandPosition position);
 
 signals:
     void Click();

@@ -34,7 +34,7 @@ constexpr int SmallestPixelSize = 8;
 
 QSize size(const TwipsRect& r)
 {
-    return ToPixels(r).size();
+    return toPixels(r).size();
 }
 
 QSize listTextRoom(const QStyle* style, const TwipsRect& rect)
@@ -59,7 +59,7 @@ QStringList entries(std::size_t band)
 {
     QStringList texts;
     for (std::u16string_view entry : BandLists[band].entries) {
-        texts.append(ToQString(entry));
+        texts.append(toQString(entry));
     }
     return texts;
 }
@@ -93,31 +93,31 @@ QList<TextRoom> DialogTextRooms(const QStyle* style)
     QStringList multipliers;
     QStringList tolerances;
     for (int p = -1; p <= 9; ++p) {
-        digits.append(ToQString(DecodeBands(1, BandPosition(p), 0, 0).digit2Text));
+        digits.append(toQString(DecodeBands(1, BandPosition(p), 0, 0).digit2Text));
     }
     for (int p = -1; p < static_cast<int>(BandLists[2].entries.size()); ++p) {
-        multipliers.append(ToQString(DecodeBands(1, 0, BandPosition(p), 0).multiplierText));
+        multipliers.append(toQString(DecodeBands(1, 0, BandPosition(p), 0).multiplierText));
     }
     for (int p = -1; p < static_cast<int>(BandLists[3].entries.size()); ++p) {
-        tolerances.append(ToQString(DecodeBands(1, 0, 0, BandPosition(p)).toleranceText));
+        tolerances.append(toQString(DecodeBands(1, 0, 0, BandPosition(p)).toleranceText));
     }
 
     const int creditsFrame = style->pixelMetric(QStyle::PM_DefaultFrameWidth);
     const QSize creditsRoom
         = size(about::Text1) - QSize(2 * (creditsFrame + CreditsMargin), 2 * (creditsFrame + CreditsMargin));
-    QStringList credits = AboutKWELT::CreditsText().split(QStringLiteral("\r\n"));
+    QStringList credits = AboutKWELT::creditsText().split(QStringLiteral("\r\n"));
 
     // The tightest rooms first, so that a size that does not fit is found out early.
     return {
-        {"data4", tolerances + QStringList{main_window_texts::LayoutTolerance()}, size(main::data4), 1, false, true},
+        {"data4", tolerances + QStringList{main_window_texts::layoutTolerance()}, size(main::data4), 1, false, true},
         {"data3", multipliers, size(main::data3)},
         {"data1", digits, size(main::data1)},
         {"color1", entries(0), listTextRoom(style, main::color1), 1, false, true},
         {"color3", entries(2), listTextRoom(style, main::color3), 1, false, true},
         {"color4", entries(3), listTextRoom(style, main::color4), 1, false, true},
-        {"Label1", {main_window_texts::VersionNote()}, size(main::Label1)},
+        {"Label1", {main_window_texts::versionNote()}, size(main::Label1)},
         {"Command1", {QStringLiteral("About"), QStringLiteral("Exit")}, buttonTextRoom(style, main::Command1)},
-        {"Frame1", {main_window_texts::ValueRead()}, QSize(size(main::Frame1).width() - 16, FrameTitleRoom), 1, true,
+        {"Frame1", {main_window_texts::valueRead()}, QSize(size(main::Frame1).width() - 16, FrameTitleRoom), 1, true,
             true},
         {"AboutKWELT.Command1", {QStringLiteral("OK")}, buttonTextRoom(style, about::Command1)},
         {"Text1", credits, creditsRoom, static_cast<int>(credits.size())},
@@ -201,13 +201,13 @@ bool fits(TextMeasures& measures, const TextRoom& room)
 
 } // namespace
 
-bool FitsRoom(const QFont& font, const TextRoom& room)
+bool fitsRoom(const QFont& font, const TextRoom& room)
 {
     TextMeasures measures(font);
     return fits(measures, room);
 }
 
-QFont FitDialogFont(const QFont& desktopFont, const QList<TextRoom>& rooms)
+QFont fitDialogFont(const QFont& desktopFont, const QList<TextRoom>& rooms)
 {
     const bool inPoints = desktopFont.pointSizeF() > 0;
     const double step = inPoints ? 0.5 : 1.0;
@@ -221,7 +221,7 @@ QFont FitDialogFont(const QFont& desktopFont, const QList<TextRoom>& rooms)
     return withSize(desktopFont, std::min(floor, sizeOf(desktopFont)), inPoints);
 }
 
-QFont ProductNameFont()
+QFont productNameFont()
 {
     QFont font(QStringLiteral("Times New Roman"), 36, QFont::Bold);
     font.setItalic(false);
@@ -230,7 +230,7 @@ QFont ProductNameFont()
     // The label has a one-pixel border all round.
     const TextRoom room{
         "AboutKWELT.Label1", {QStringLiteral("kWELT")}, size(about_window_layout::Label1) - QSize(0, 2)};
-    while (!FitsRoom(font, room) && font.pointSize() > SmallestPointSize) {
+    while (!fitsRoom(font, room) && font.pointSize() > SmallestPointSize) {
         font.setPointSize(font.pointSize() - 1);
     }
     return font;

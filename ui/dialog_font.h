@@ -30,15 +30,15 @@ QList<TextRoom> DialogTextRooms(const QStyle* style);
 // True when every text of `room`, in `font`, fits inside it with a pixel to spare on each side,
 // ink above and below the line included (Thai marks and the fonts that fill in Thai glyphs).
 // Stacked lines fit when their line heights add up to no more than the room's height.
-bool FitsRoom(const QFont& font, const TextRoom& room);
+bool fitsRoom(const QFont& font, const TextRoom& room);
 
 // The font the windows use: the desktop font's family at the largest size, no larger than
 // the desktop font's own, at which every text fits its room. Sizes go down in half points
 // (or pixels, for a font given in pixels) to a floor below which text is no longer legible.
-QFont FitDialogFont(const QFont& desktopFont, const QList<TextRoom>& rooms);
+QFont fitDialogFont(const QFont& desktopFont, const QList<TextRoom>& rooms);
 
 // The About window's product name, "kWELT": Times New Roman 36 point bold, or the largest size
 // below that which fits its label.
-QFont ProductNameFont();
+QFont productNameFont();
 
 } // namespace kwelt

@@ -56,7 +56,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::WindowStateChange && OnWayland()) {
+        if (event->type() == QEvent::WindowStateChange && onWayland()) {
             applied(m_window->windowHandle()->windowStates());
         }
         return QObject::eventFilter(watched, event);
@@ -65,7 +65,7 @@ protected:
 private:
     void asked(Qt::WindowState state)
     {
-        if ((state & Qt::WindowMinimized) && OnWayland()) {
+        if ((state & Qt::WindowMinimized) && onWayland()) {
             // Once the request has run its course in Qt.
             QMetaObject::invokeMethod(this, &NormalStateKeeper::restoreMinimized, Qt::QueuedConnection);
             return;
@@ -73,7 +73,7 @@ private:
         if (!(state & Enlarged)) {
             return;
         }
-        if (!OnWayland()) {
+        if (!onWayland()) {
             m_window->windowHandle()->setWindowStates(Qt::WindowNoState);
             return;
         }
@@ -131,20 +131,20 @@ private:
 
 } // namespace
 
-bool OnWayland()
+bool onWayland()
 {
     return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
-void KeepWindowNormal(QWidget* window)
+void keepWindowNormal(QWidget* window)
 {
     window->winId(); // the native window, to watch
     new NormalStateKeeper(window);
 }
 
-void MakeChildOnWayland(QWidget* child, QWidget* parent)
+void makeChildOnWayland(QWidget* child, QWidget* parent)
 {
-    if (!OnWayland() || parent == nullptr) {
+    if (!onWayland() || parent == nullptr) {
         return;
     }
     child->winId(); // the native window, to give it its parent

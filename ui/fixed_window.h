@@ -8,17 +8,17 @@ class QWidget;
 namespace kwelt {
 
 // True on a Wayland session, where the compositor, not the program, stacks and restores windows.
-bool OnWayland();
+bool onWayland();
 
 // Keeps a fixed-size window of kwelt's in its normal state. None of them offers to maximize or
 // minimize, but on Wayland Qt draws title bars that offer both whatever the window's flags say:
 // a maximize request is undone at once. A minimized window cannot be restored by a Wayland
 // client, so there the window is shown anew instead, and the windows that were its children
 // with it, so that the compositor keeps them above it again.
-void KeepWindowNormal(QWidget* window);
+void keepWindowNormal(QWidget* window);
 
 // Makes `child` a child of `parent` for a Wayland compositor, which then keeps it above
 // `parent`. Elsewhere the windows stay as independent as they are. Call before `child` is shown.
-void MakeChildOnWayland(QWidget* child, QWidget* parent);
+void makeChildOnWayland(QWidget* child, QWidget* parent);
 
 } // namespace kwelt

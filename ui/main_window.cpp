@@ -43,7 +43,7 @@ template <typename Widget>
 Widget* place(Widget* widget, const char* name, const TwipsRect& rect)
 {
     widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(ToPixels(rect));
+    widget->setGeometry(toPixels(rect));
     return widget;
 }
 
@@ -85,7 +85,7 @@ BandComboBox* makeList(QWidget* parent, const char* name, int band, const TwipsR
 // "The value read, colour N": the read-out field of band N.
 QString readoutName(int band)
 {
-    return main_window_texts::ValueRead() + QLatin1Char(' ') + colourNumber(band);
+    return main_window_texts::valueRead() + QLatin1Char(' ') + colourNumber(band);
 }
 
 // Labels and the frame title are written in the system's button-text colour, taken from the
@@ -121,10 +121,10 @@ KWELT::KWELT(EndProgram endProgram, QWidget* parent)
 {
     setObjectName(QStringLiteral("KWELT"));
     // Worked out once: every window of the program takes this font from here.
-    setFont(FitDialogFont(QApplication::font(), DialogTextRooms(style())));
+    setFont(fitDialogFont(QApplication::font(), DialogTextRooms(style())));
     setWindowTitle(QStringLiteral("Brandelwick : KWELT"));
-    setWindowIcon(ProgramIcon());
-    setFixedSize(TwipsToPixels(layout::ClientWidth), TwipsToPixels(layout::ClientHeight));
+    setWindowIcon(programIcon());
+    setFixedSize(twipsToPixels(layout::ClientWidth), twipsToPixels(layout::ClientHeight));
     // The 3-D face colour: the colour of buttons.
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
@@ -136,7 +136,7 @@ KWELT::KWELT(EndProgram endProgram, QWidget* parent)
     Command1 = makeButton(this, "Command1", QStringLiteral("About"), layout::Command1);
     Command2 = makeButton(this, "Command2", QStringLiteral("Exit"), layout::Command2);
 
-    Frame1 = place(new QGroupBox(main_window_texts::ValueRead(), this), "Frame1", layout::Frame1);
+    Frame1 = place(new QGroupBox(main_window_texts::valueRead(), this), "Frame1", layout::Frame1);
     useButtonTextColour(Frame1, palette());
     const QColor lightYellow(255, 255, 192);
     const QColor lightOrange(255, 224, 192);
@@ -144,9 +144,9 @@ KWELT::KWELT(EndProgram endProgram, QWidget* parent)
     data2 = makeReadoutLabel(Frame1, "data2", readoutName(2), layout::data2, lightYellow, Qt::AlignHCenter);
     data3 = makeReadoutLabel(Frame1, "data3", readoutName(3), layout::data3, lightYellow, Qt::AlignHCenter);
     data4 = makeReadoutLabel(Frame1, "data4", readoutName(4), layout::data4, lightOrange, Qt::AlignLeft,
-        main_window_texts::LayoutTolerance());
+        main_window_texts::layoutTolerance());
 
-    Label1 = place(new QLabel(main_window_texts::VersionNote(), this), "Label1", layout::Label1);
+    Label1 = place(new QLabel(main_window_texts::versionNote(), this), "Label1", layout::Label1);
     Label1->setAlignment(Qt::AlignCenter);
     useButtonTextColour(Label1, palette());
 
@@ -165,7 +165,7 @@ KWELT::KWELT(EndProgram endProgram, QWidget* parent)
     connect(color4, &BandComboBox::Click, this, &KWELT::color4_Click);
     connect(Command1, &QPushButton::clicked, this, &KWELT::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &KWELT::Command2_Click);
-    KeepWindowNormal(this);
+    keepWindowNormal(this);
 }
 
 void KWELT::Form_Load()
@@ -174,10 +174,10 @@ void KWELT::Form_Load()
         BandComboBox* const lists[] = {color1, color2, color3, color4};
         for (std::size_t band = 0; band < BandLists.size(); ++band) {
             for (std::u16string_view entry : BandLists[band].entries) {
-                lists[band]->AppendEntry(entry);
+                lists[band]->appendEntry(entry);
             }
             // Raises the list's Click, which updates the read-out before the next list is filled.
-            lists[band]->SetPosition(BandLists[band].initialPosition);
+            lists[band]->setPosition(BandLists[band].initialPosition);
         }
         UpdateValue();
     });
@@ -185,25 +185,25 @@ void KWELT::Form_Load()
 
 void KWELT::UpdateValue()
 {
-    const BandPosition p1 = color1->Position();
-    const BandPosition p2 = color2->Position();
-    const BandPosition p3 = color3->Position();
-    const BandPosition p4 = color4->Position();
+    const BandPosition p1 = color1->position();
+    const BandPosition p2 = color2->position();
+    const BandPosition p3 = color3->position();
+    const BandPosition p4 = color4->position();
     emit positionsRead(p1, p2, p3, p4);
     const BandReadout readout = DecodeBands(p1, p2, p3, p4);
 
     // A message box waits for the user; the labels written before it show their new text
     // meanwhile, the others their old.
     if (readout.finding == CheckFinding::BlackFirstBand) {
-        ShowFindingMessage(this, ToQString(readout.message));
+        showFindingMessage(this, toQString(readout.message));
     }
-    data1->SetReadout(ToQString(readout.digit1Text));
-    data2->SetReadout(ToQString(readout.digit2Text));
+    data1->setReadout(toQString(readout.digit1Text));
+    data2->setReadout(toQString(readout.digit2Text));
     if (readout.finding == CheckFinding::NonStandardPair) {
-        ShowFindingMessage(this, ToQString(readout.message));
+        showFindingMessage(this, toQString(readout.message));
     }
-    data3->SetReadout(ToQString(readout.multiplierText));
-    data4->SetReadout(ToQString(readout.toleranceText));
+    data3->setReadout(toQString(readout.multiplierText));
+    data4->setReadout(toQString(readout.toleranceText));
 }
 
 void KWELT::color1_Click()
@@ -249,7 +249,7 @@ void KWELT::paintEvent(QPaintEvent* event)
     QWidget::paintEvent(event);
     QPainter painter(this);
     // Nothing in the drawing changes at run time: not even while the window is disabled.
-    PaintResistorDrawing(painter, palette().color(QPalette::Active, QPalette::WindowText));
+    paintResistorDrawing(painter, palette().color(QPalette::Active, QPalette::WindowText));
 }
 
 void KWELT::closeEvent(QCloseEvent* event)
@@ -342,10 +342,10 @@ void KWELT::runHandler(Handler&& handler)
     try {
         handler();
     } catch (const std::exception& error) {
-        ShowUnhandledError(QString::fromUtf8(error.what()));
+        showUnhandledError(QString::fromUtf8(error.what()));
         m_endProgram(EXIT_FAILURE);
     } catch (...) {
-        ShowUnhandledError(QStringLiteral("Unknown error"));
+        showUnhandledError(QStringLiteral("Unknown error"));
         m_endProgram(EXIT_FAILURE);
     }
 }

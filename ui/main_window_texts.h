@@ -11,19 +11,19 @@
 namespace kwelt::main_window_texts {
 
 // The frame's title, "the value read".
-inline QString ValueRead()
+inline QString valueRead()
 {
     return QStringLiteral("ค่าที่อ่านได้");
 }
 
 // data4's text in the layout, "error"; the first update replaces it.
-inline QString LayoutTolerance()
+inline QString layoutTolerance()
 {
     return QStringLiteral("ผิดพลาด");
 }
 
 // Label1's note, "Version 1.0".
-inline QString VersionNote()
+inline QString versionNote()
 {
     return QStringLiteral("Version ") + QLatin1String(VersionText);
 }

@@ -15,7 +15,7 @@
 
 namespace kwelt {
 
-void ShowFindingMessage(QWidget* parent, const QString& message)
+void showFindingMessage(QWidget* parent, const QString& message)
 {
     QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationName(), message, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
@@ -29,7 +29,7 @@ void ShowFindingMessage(QWidget* parent, const QString& message)
     QAbstractButton* ok = box.button(QMessageBox::Ok);
     ok->setIcon(QIcon());
     ok->setText(QStringLiteral("OK"));
-    KeepWindowNormal(&box); // makes the native window
+    keepWindowNormal(&box); // makes the native window
 #ifdef Q_OS_WIN
     // Qt gives the box its parent's icon; a Windows message box has none in its title bar.
     const auto window = reinterpret_cast<HWND>(box.winId());
@@ -39,7 +39,7 @@ void ShowFindingMessage(QWidget* parent, const QString& message)
     box.exec();
 }
 
-void ShowUnhandledError(const QString& text)
+void showUnhandledError(const QString& text)
 {
     QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationName(), text, QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);

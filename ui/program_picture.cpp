@@ -23,14 +23,14 @@ QPixmap sharpAt(const QPixmap& picture, qreal ratio)
 
 } // namespace
 
-QPixmap ProgramPicture()
+QPixmap programPicture()
 {
     return QPixmap(QStringLiteral(":/kwelt/kwelt.png"));
 }
 
-QIcon ProgramIcon()
+QIcon programIcon()
 {
-    const QPixmap picture = ProgramPicture();
+    const QPixmap picture = programPicture();
     QIcon icon(picture);
     for (const qreal ratio : {1.25, 1.5, 1.75, 2.0, 2.5, 3.0, 4.0}) {
         QPixmap pixmap = sharpAt(picture, ratio);
@@ -43,7 +43,7 @@ QIcon ProgramIcon()
 PictureLabel::PictureLabel(QWidget* parent)
     : QLabel(parent)
 {
-    setPixmap(ProgramPicture());
+    setPixmap(programPicture());
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 

@@ -10,10 +10,10 @@
 namespace kwelt {
 
 // The program picture: 32 x 32 pixels with a transparent background.
-QPixmap ProgramPicture();
+QPixmap programPicture();
 
 // The program picture as a window icon, sharp at the sizes that the usual scale factors ask for.
-QIcon ProgramIcon();
+QIcon programIcon();
 
 // Image1 of both windows: the program picture at its size. At a scale factor it is drawn with
 // each of its pixels a block of device pixels, never smoothed, so that its fine checker of

@@ -10,7 +10,7 @@
 namespace kwelt {
 
 // The core's texts are UTF-16, as QString is.
-inline QString ToQString(std::u16string_view text)
+inline QString toQString(std::u16string_view text)
 {
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }

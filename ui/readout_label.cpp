@@ -45,16 +45,16 @@ double relativeLuminance(const QColor& colour)
 
 } // namespace
 
-double ContrastRatio(const QColor& a, const QColor& b)
+double contrastRatio(const QColor& a, const QColor& b)
 {
     const double la = relativeLuminance(a);
     const double lb = relativeLuminance(b);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-QColor ReadableTextColour(const QColor& text, const QColor& background)
+QColor readableTextColour(const QColor& text, const QColor& background)
 {
-    return ContrastRatio(text, background) >= 4.5 ? text : QColor(Qt::black);
+    return contrastRatio(text, background) >= 4.5 ? text : QColor(Qt::black);
 }
 
 ReadoutLabel::ReadoutLabel(const QString& text, const QString& accessibleName, QWidget* parent)
@@ -82,14 +82,14 @@ void ReadoutLabel::useReadableTextColour()
     QPalette colours = palette();
     for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         colours.setColor(group, QPalette::Text,
-            ReadableTextColour(colours.color(group, QPalette::WindowText), colours.color(group, QPalette::Window)));
+            readableTextColour(colours.color(group, QPalette::WindowText), colours.color(group, QPalette::Window)));
     }
     if (colours != palette()) {
         setPalette(colours); // raises PaletteChange once more, which then changes nothing
     }
 }
 
-void ReadoutLabel::SetReadout(const QString& text)
+void ReadoutLabel::setReadout(const QString& text)
 {
     setText(text);
     // Without a screen reader these return at once.

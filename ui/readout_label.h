@@ -8,11 +8,11 @@
 namespace kwelt {
 
 // The contrast ratio of two colours as WCAG defines it, from 1 (the same) to 21 (black on white).
-double ContrastRatio(const QColor& a, const QColor& b);
+double contrastRatio(const QColor& a, const QColor& b);
 
 // `text` where it reads well on `background` (a contrast of at least 4.5:1, WCAG AA), and black
 // otherwise: the read-out fields keep their light backgrounds under every colour scheme.
-QColor ReadableTextColour(const QColor& text, const QColor& background);
+QColor readableTextColour(const QColor& text, const QColor& background);
 
 // One field of the read-out. Its accessible name says which field it is; a screen reader
 // finds the text it shows in its accessible value and description, and is told of each change.
@@ -25,7 +25,7 @@ class ReadoutLabel : public QLabel
 public:
     ReadoutLabel(const QString& text, const QString& accessibleName, QWidget* parent);
 
-    void SetReadout(const QString& text);
+    void setReadout(const QString& text);
 
 protected:
     void changeEvent(QEvent* event) override;

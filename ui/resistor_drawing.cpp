@@ -18,7 +18,7 @@ static_assert(std::all_of(layout::Lines.begin(), layout::Lines.end(),
                   [](const layout::DrawingLine& l) { return l.x1 == l.x2 || l.y1 == l.y2; }),
     "the drawing paints its lines as pixel runs, so each must be horizontal or vertical");
 
-void PaintResistorDrawing(QPainter& painter, const QColor& ink)
+void paintResistorDrawing(QPainter& painter, const QColor& ink)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
@@ -28,7 +28,7 @@ void PaintResistorDrawing(QPainter& painter, const QColor& ink)
 
     for (const layout::DrawingRect& shape : layout::Shapes) {
         // A rectangle W x H covers exactly W x H pixels, its outline included.
-        const QRect r = ToPixels({shape.left, layout::DrawingRectTop, shape.width, layout::DrawingRectHeight});
+        const QRect r = toPixels({shape.left, layout::DrawingRectTop, shape.width, layout::DrawingRectHeight});
         if (shape.filled) {
             // A band is black whatever the colour scheme; its outline is drawn like the rest.
             painter.fillRect(r, Qt::black);
@@ -40,10 +40,10 @@ void PaintResistorDrawing(QPainter& painter, const QColor& ink)
     }
 
     for (const layout::DrawingLine& line : layout::Lines) {
-        const int x1 = TwipsToPixels(std::min(line.x1, line.x2));
-        const int x2 = TwipsToPixels(std::max(line.x1, line.x2));
-        const int y1 = TwipsToPixels(std::min(line.y1, line.y2));
-        const int y2 = TwipsToPixels(std::max(line.y1, line.y2));
+        const int x1 = twipsToPixels(std::min(line.x1, line.x2));
+        const int x2 = twipsToPixels(std::max(line.x1, line.x2));
+        const int y1 = twipsToPixels(std::min(line.y1, line.y2));
+        const int y2 = twipsToPixels(std::max(line.y1, line.y2));
         run(x1, y1, x2 - x1 + 1, y2 - y1 + 1);
     }
 

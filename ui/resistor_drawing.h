@@ -11,6 +11,6 @@ namespace kwelt {
 // Paints the fixed line drawing of a four-band resistor and its leader lines, 1 pixel wide, in
 // `ink`; the four bands are filled black inside their outlines. Every line is axis-aligned, so each is painted as a
 // filled pixel run: crisp at any scale, with no antialiasing, and covering both of its end points.
-void PaintResistorDrawing(QPainter& painter, const QColor& ink);
+void paintResistorDrawing(QPainter& painter, const QColor& ink);
 
 } // namespace kwelt

@@ -8,7 +8,7 @@
 
 namespace kwelt {
 
-QString ProvideThaiFont()
+QString provideThaiFont()
 {
 #ifdef KWELT_BUNDLE_THAI_FONT
     if (!QFontDatabase::families(QFontDatabase::Thai).isEmpty()) {

@@ -12,6 +12,6 @@ namespace kwelt {
 // A system Thai font always wins, and a build without the carried font adds nothing. Returns
 // the family added, or an empty string when none was needed. Call once, after the QApplication exists and before any
 // window is made.
-QString ProvideThaiFont();
+QString provideThaiFont();
 
 } // namespace kwelt

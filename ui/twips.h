@@ -12,7 +12,7 @@ namespace kwelt {
 // screens by itself.
 inline constexpr int TwipsPerPixel = 15;
 
-constexpr int TwipsToPixels(int twips)
+constexpr int twipsToPixels(int twips)
 {
     return twips / TwipsPerPixel;
 }
@@ -25,9 +25,9 @@ struct TwipsRect
     int height;
 };
 
-inline QRect ToPixels(const TwipsRect& r)
+inline QRect toPixels(const TwipsRect& r)
 {
-    return {TwipsToPixels(r.left), TwipsToPixels(r.top), TwipsToPixels(r.width), TwipsToPixels(r.height)};
+    return {twipsToPixels(r.left), twipsToPixels(r.top), twipsToPixels(r.width), twipsToPixels(r.height)};
 }
 
 } // namespace kwelt

@@ -16,7 +16,7 @@ int main(int, char** argv)
     QApplication application(qtArgc, qtArgv);
     FirstPaintQuit quit;
     application.installEventFilter(&quit);
-    kwelt::ConfigureApplication();
-    const auto window = kwelt::StartUp(kwelt::EndProcess);
+    kwelt::configureApplication();
+    const auto window = kwelt::startUp(kwelt::endProcess);
     return QApplication::exec();
 }

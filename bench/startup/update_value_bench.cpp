@@ -40,7 +40,7 @@ int main(int argc, char** argv)
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     int qtArgc = 1;
     QApplication application(qtArgc, argv);
-    kwelt::ConfigureApplication();
+    kwelt::configureApplication();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

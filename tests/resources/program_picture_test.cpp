@@ -53,7 +53,7 @@ class ProgramPictureTest : public QObject
 private slots:
     void initTestCase()
     {
-        ConfigureApplication();
+        configureApplication();
         QString error;
         m_grid = picture::ParseGrid(QString::fromUtf8(readFile(QStringLiteral("kwelt_icon.txt"))), &error);
         QVERIFY2(m_grid.has_value(), qPrintable(error));

@@ -61,18 +61,18 @@ class AboutWindowTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { ConfigureApplication(); }
+    void initTestCase() { configureApplication(); }
 
     void init()
     {
         m_ended.reset();
-        m_main = StartUp([this](int code) { m_ended = code; });
+        m_main = startUp([this](int code) { m_ended = code; });
         QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
     }
 
     void cleanup()
     {
-        for (AboutKWELT* about : AboutWindows()) {
+        for (AboutKWELT* about : aboutWindows()) {
             delete about;
         }
         m_main.reset();
@@ -113,7 +113,7 @@ private slots:
         QFETCH(QRect, expected);
         AboutKWELT* about = openAbout();
         QVERIFY(about);
-        auto* widget = Child<QWidget>(about, name.toLatin1().constData());
+        auto* widget = namedChild<QWidget>(about, name.toLatin1().constData());
         QCOMPARE(widget->geometry(), expected);
         QVERIFY(widget->isVisible());
         QVERIFY(widget->isEnabled());
@@ -123,7 +123,7 @@ private slots:
     {
         AboutKWELT* about = openAbout();
         QVERIFY(about);
-        auto* product = Child<QLabel>(about, "Label1");
+        auto* product = namedChild<QLabel>(about, "Label1");
         QCOMPARE(product->text(), QStringLiteral("kWELT"));
         QCOMPARE(product->font().family(), QStringLiteral("Times New Roman"));
         QCOMPARE(product->font().pointSize(), 36);
@@ -131,12 +131,12 @@ private slots:
         QVERIFY(!product->font().italic() && !product->font().underline() && !product->font().strikeOut());
         QCOMPARE(product->alignment(), Qt::AlignCenter);
         QCOMPARE(product->frameShape(), QFrame::Box);
-        QCOMPARE(Child<QPushButton>(about, "Command1")->text(), QStringLiteral("OK"));
-        QCOMPARE(Child<QLabel>(about, "Image1")->pixmap().size(), QSize(32, 32));
+        QCOMPARE(namedChild<QPushButton>(about, "Command1")->text(), QStringLiteral("OK"));
+        QCOMPARE(namedChild<QLabel>(about, "Image1")->pixmap().size(), QSize(32, 32));
 
-        QCOMPARE(AboutKWELT::CreditsText(), Credits);
+        QCOMPARE(AboutKWELT::creditsText(), Credits);
         // Six lines and the empty one after the last line break, all visible at once.
-        auto* credits = Child<QTextEdit>(about, "Text1");
+        auto* credits = namedChild<QTextEdit>(about, "Text1");
         const QStringList lines{QStringLiteral("kWELT : Brandelwick"), QStringLiteral("--- By ---"),
             QStringLiteral("Tamrovi"), QStringLiteral("Oskelund"), QStringLiteral("--- Pellacourt ---"),
             QStringLiteral("Ravenmoor"), QString()};
@@ -153,7 +153,7 @@ private slots:
     {
         AboutKWELT* about = openAbout();
         QVERIFY(about);
-        auto* credits = Child<QTextEdit>(about, "Text1");
+        auto* credits = namedChild<QTextEdit>(about, "Text1");
         const QString before = credits->toPlainText();
         QVERIFY(credits->isReadOnly());
         QTest::keyClicks(credits, QStringLiteral("typed"));
@@ -190,13 +190,13 @@ private slots:
     {
         AboutKWELT* about = openAbout();
         QVERIFY(about);
-        auto* ok = Child<QPushButton>(about, "Command1");
+        auto* ok = namedChild<QPushButton>(about, "Command1");
         QVERIFY(!ok->isDefault() && !ok->autoDefault());
-        QTest::keyClick(Child<QTextEdit>(about, "Text1"), Qt::Key_Return);
-        QTest::keyClick(Child<QTextEdit>(about, "Text1"), Qt::Key_Enter);
+        QTest::keyClick(namedChild<QTextEdit>(about, "Text1"), Qt::Key_Return);
+        QTest::keyClick(namedChild<QTextEdit>(about, "Text1"), Qt::Key_Enter);
         QTest::keyClick(about, Qt::Key_Escape);
         processDeletions();
-        QCOMPARE(AboutWindows().size(), 1);
+        QCOMPARE(aboutWindows().size(), 1);
         QVERIFY(!m_main->isEnabled());
     }
 
@@ -205,15 +205,15 @@ private slots:
         AboutKWELT* about = openAbout();
         QVERIFY(about);
         QVERIFY(!m_main->isEnabled());
-        auto* band1 = Child<BandComboBox>(m_main.get(), "color1");
+        auto* band1 = namedChild<BandComboBox>(m_main.get(), "color1");
         QTest::mouseClick(band1, Qt::LeftButton);
         QTest::keyClick(band1, Qt::Key_Down);
         QCOMPARE(band1->currentIndex(), 1);
         QVERIFY(QApplication::activePopupWidget() == nullptr); // the list did not open
-        QTest::mouseClick(Child<QPushButton>(m_main.get(), "Command2"), Qt::LeftButton);
+        QTest::mouseClick(namedChild<QPushButton>(m_main.get(), "Command2"), Qt::LeftButton);
         QVERIFY(!m_ended); // Exit did nothing
-        QTest::mouseClick(Child<QPushButton>(m_main.get(), "Command1"), Qt::LeftButton);
-        QCOMPARE(AboutWindows().size(), 1); // About cannot be pressed again
+        QTest::mouseClick(namedChild<QPushButton>(m_main.get(), "Command1"), Qt::LeftButton);
+        QCOMPARE(aboutWindows().size(), 1); // About cannot be pressed again
         QVERIFY(!m_main->close()); // nor can the main window be closed
         QVERIFY(m_main->isVisible());
     }
@@ -225,16 +225,16 @@ private slots:
         // The main window is enabled before the About window goes: already when it hides.
         EnabledWhenHidden watch(m_main.get());
         about->installEventFilter(&watch);
-        QTest::mouseClick(Child<QPushButton>(about.data(), "Command1"), Qt::LeftButton);
+        QTest::mouseClick(namedChild<QPushButton>(about.data(), "Command1"), Qt::LeftButton);
         QVERIFY(m_main->isEnabled());
         QCOMPARE(watch.enabled, std::optional<bool>(true));
         processDeletions();
         QVERIFY(about.isNull());
-        QVERIFY(AboutWindows().isEmpty());
+        QVERIFY(aboutWindows().isEmpty());
 
         // The main window works again at once.
-        QTest::keyClick(Child<BandComboBox>(m_main.get(), "color3"), Qt::Key_Down);
-        QCOMPARE(ReadoutTexts(m_main.get()).value(2), QStringLiteral("x  10"));
+        QTest::keyClick(namedChild<BandComboBox>(m_main.get(), "color3"), Qt::Key_Down);
+        QCOMPARE(readoutTexts(m_main.get()).value(2), QStringLiteral("x  10"));
     }
 
     void closeRequestEnablesTheMainWindow()
@@ -262,15 +262,15 @@ private slots:
     {
         QPointer<AboutKWELT> first = openAbout();
         QVERIFY(first);
-        Child<QTextEdit>(first.data(), "Text1")->selectAll();
-        QTest::mouseClick(Child<QPushButton>(first.data(), "Command1"), Qt::LeftButton);
+        namedChild<QTextEdit>(first.data(), "Text1")->selectAll();
+        QTest::mouseClick(namedChild<QPushButton>(first.data(), "Command1"), Qt::LeftButton);
         processDeletions();
         QVERIFY(first.isNull());
 
         AboutKWELT* second = openAbout();
         QVERIFY(second);
         QVERIFY(!m_main->isEnabled());
-        auto* credits = Child<QTextEdit>(second, "Text1");
+        auto* credits = namedChild<QTextEdit>(second, "Text1");
         QVERIFY(!credits->textCursor().hasSelection());
         QCOMPARE(credits->document()->blockCount(), 7);
     }
@@ -290,7 +290,7 @@ private slots:
         QFETCH(int, modifiers);
         QPointer<AboutKWELT> about = openAbout();
         QVERIFY(about);
-        auto* ok = Child<QPushButton>(about.data(), "Command1");
+        auto* ok = namedChild<QPushButton>(about.data(), "Command1");
         ok->setFocus();
         QTest::keyClick(ok, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         processDeletions();
@@ -301,13 +301,13 @@ private slots:
     // When the About window goes, the main window's focus is back on the control that had it.
     void focusReturnsToTheMainWindow()
     {
-        auto* aboutButton = Child<QPushButton>(m_main.get(), "Command1");
+        auto* aboutButton = namedChild<QPushButton>(m_main.get(), "Command1");
         aboutButton->setFocus();
         QTest::keyClick(aboutButton, Qt::Key_Space);
-        QPointer<AboutKWELT> about = AboutWindows().value(0);
+        QPointer<AboutKWELT> about = aboutWindows().value(0);
         QVERIFY(about);
         QVERIFY(m_main->focusWidget() != aboutButton); // disabled controls lose the focus
-        QTest::mouseClick(Child<QPushButton>(about.data(), "Command1"), Qt::LeftButton);
+        QTest::mouseClick(namedChild<QPushButton>(about.data(), "Command1"), Qt::LeftButton);
         processDeletions();
         QVERIFY(about.isNull());
         QCOMPARE(m_main->focusWidget(), static_cast<QWidget*>(aboutButton));
@@ -342,8 +342,8 @@ private:
     // Presses About on the main window and returns the About window it opened.
     AboutKWELT* openAbout()
     {
-        QTest::mouseClick(Child<QPushButton>(m_main.get(), "Command1"), Qt::LeftButton);
-        const QList<AboutKWELT*> windows = AboutWindows();
+        QTest::mouseClick(namedChild<QPushButton>(m_main.get(), "Command1"), Qt::LeftButton);
+        const QList<AboutKWELT*> windows = aboutWindows();
         if (windows.size() != 1) {
             qWarning("expected one About window, found %lld", static_cast<long long>(windows.size()));
             return nullptr;

@@ -21,7 +21,7 @@ namespace {
 
 QAccessibleInterface* accessibleChild(const QWidget* window, const char* name)
 {
-    return QAccessible::queryAccessibleInterface(Child<QWidget>(window, name));
+    return QAccessible::queryAccessibleInterface(namedChild<QWidget>(window, name));
 }
 
 } // namespace
@@ -31,7 +31,7 @@ class AccessibilityTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { ConfigureApplication(); }
+    void initTestCase() { configureApplication(); }
 
     void listsAreNamedAfterTheirBand_data()
     {
@@ -51,7 +51,7 @@ private slots:
         QFETCH(QString, entry);
         KWELT window([](int) {});
         window.Form_Load();
-        auto* widget = Child<QWidget>(&window, list.toLatin1().constData());
+        auto* widget = namedChild<QWidget>(&window, list.toLatin1().constData());
         QCOMPARE(widget->accessibleName(), name);
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
         QCOMPARE(accessible->role(), QAccessible::ComboBox);
@@ -83,8 +83,8 @@ private slots:
 
         const QStringList expected{
             QStringLiteral(" 1"), QStringLiteral(" 0"), QStringLiteral("x  1000000"), QStringLiteral("ความผิดพลาด 10%")};
-        Child<BandComboBox>(&window, "color4")->SetPosition(1);
-        Child<BandComboBox>(&window, "color3")->SetPosition(6);
+        namedChild<BandComboBox>(&window, "color4")->setPosition(1);
+        namedChild<BandComboBox>(&window, "color3")->setPosition(6);
 
         for (int band = 1; band <= 4; ++band) {
             QAccessibleInterface* accessible = accessibleChild(&window, fields[band - 1]);
@@ -97,7 +97,7 @@ private slots:
             QStringLiteral("x  1000"), QStringLiteral("x  10000"), QStringLiteral("x  100000"),
             QStringLiteral("x  1000000"), QStringLiteral("x  .1"), QStringLiteral("x  .01")};
         for (int p3 = 0; p3 < multipliers.size(); ++p3) {
-            Child<BandComboBox>(&window, "color3")->SetPosition(BandPosition(p3));
+            namedChild<BandComboBox>(&window, "color3")->setPosition(BandPosition(p3));
             QCOMPARE(accessibleChild(&window, "data3")->text(QAccessible::Value), multipliers[p3]);
         }
     }
@@ -107,7 +107,7 @@ private slots:
         KWELT window([](int) {});
         ModalBoxAnswerer answerer(&window);
         window.Form_Load();
-        Child<BandComboBox>(&window, "color1")->SetPosition(0);
+        namedChild<BandComboBox>(&window, "color1")->setPosition(0);
         QCOMPARE(answerer.seen().size(), 1);
         QCOMPARE(answerer.seen().first().accessibleValue, QStringLiteral("บน Resistor ไม่มีสีที่ 1 เป็นสีดำ ครับ"));
     }

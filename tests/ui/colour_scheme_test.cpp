@@ -67,21 +67,21 @@ class ColourSchemeTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { ConfigureApplication(); }
+    void initTestCase() { configureApplication(); }
 
     // Worked out by hand from WCAG 2's relative luminance.
     void contrastRatio()
     {
-        QCOMPARE(ContrastRatio(Qt::black, Qt::white), 21.0);
-        QCOMPARE(ContrastRatio(Qt::white, Qt::black), 21.0);
-        QCOMPARE(ContrastRatio(QColor(255, 255, 192), QColor(255, 255, 192)), 1.0);
+        QCOMPARE(kwelt::contrastRatio(Qt::black, Qt::white), 21.0);
+        QCOMPARE(kwelt::contrastRatio(Qt::white, Qt::black), 21.0);
+        QCOMPARE(kwelt::contrastRatio(QColor(255, 255, 192), QColor(255, 255, 192)), 1.0);
         // Breeze Dark's text on the light yellow field: about 1.1.
-        QVERIFY(qAbs(ContrastRatio(QColor(239, 240, 241), QColor(255, 255, 192)) - 1.10) < 0.02);
+        QVERIFY(qAbs(kwelt::contrastRatio(QColor(239, 240, 241), QColor(255, 255, 192)) - 1.10) < 0.02);
         // Mid grey on white: 3.95; black on the light orange field: 16.7.
-        QVERIFY(qAbs(ContrastRatio(QColor(128, 128, 128), Qt::white) - 3.95) < 0.01);
-        QVERIFY(qAbs(ContrastRatio(Qt::black, QColor(255, 224, 192)) - 16.67) < 0.02);
-        QCOMPARE(ReadableTextColour(QColor(0, 0, 128), Qt::white), QColor(0, 0, 128));
-        QCOMPARE(ReadableTextColour(QColor(128, 128, 128), Qt::white), QColor(Qt::black));
+        QVERIFY(qAbs(kwelt::contrastRatio(QColor(128, 128, 128), Qt::white) - 3.95) < 0.01);
+        QVERIFY(qAbs(kwelt::contrastRatio(Qt::black, QColor(255, 224, 192)) - 16.67) < 0.02);
+        QCOMPARE(readableTextColour(QColor(0, 0, 128), Qt::white), QColor(0, 0, 128));
+        QCOMPARE(readableTextColour(QColor(128, 128, 128), Qt::white), QColor(Qt::black));
     }
 
     // Enabled, and disabled as while the About window is open.
@@ -115,14 +115,14 @@ private slots:
         const std::pair<const char*, QColor> fields[]
             = {{"data1", yellow}, {"data2", yellow}, {"data3", yellow}, {"data4", orange}};
         for (const auto& [name, background] : fields) {
-            auto* field = Child<QLabel>(&window, name);
+            auto* field = namedChild<QLabel>(&window, name);
             const QImage image = field->grab().toImage();
             QCOMPARE(image.pixelColor(0, 0), background); // the field keeps its own background
             const QColor text = textColour(image, background);
             // Thin antialiased glyphs may cover no pixel fully: the text is judged by the colour
             // it blends in.
             QVERIFY2(blendOf(text, expected, background), qPrintable(QLatin1String(name) + text.name()));
-            QVERIFY(ContrastRatio(expected, background) >= 4.5);
+            QVERIFY(kwelt::contrastRatio(expected, background) >= 4.5);
         }
     }
 
@@ -132,7 +132,7 @@ private slots:
         const SchemeOverride colours(QStringLiteral("navy"));
         KWELT window([](int) {});
         window.Form_Load();
-        auto* field = Child<QLabel>(&window, "data3");
+        auto* field = namedChild<QLabel>(&window, "data3");
         const QColor text = textColour(field->grab().toImage(), QColor(255, 255, 192));
         QVERIFY2(blendOf(text, QColor(0, 0, 128), QColor(255, 255, 192)), qPrintable(text.name()));
     }
@@ -145,7 +145,7 @@ private slots:
         const SchemeOverride navy(QStringLiteral("navy"));
         KWELT window([](int) {});
         window.Form_Load();
-        auto* field = Child<QLabel>(&window, "data4");
+        auto* field = namedChild<QLabel>(&window, "data4");
         QVERIFY(blendOf(textColour(field->grab().toImage(), orange), QColor(0, 0, 128), orange));
         const SchemeOverride dark(QStringLiteral("dark"));
         QCoreApplication::processEvents(); // the change reaches the windows as an event

@@ -76,7 +76,7 @@ QList<Room> measureMainWindow(KWELT& window)
 {
     QList<Room> rooms;
     const auto label = [&](const char* name, const QStringList& texts, bool leftAligned = false) {
-        auto* field = Child<QLabel>(&window, name);
+        auto* field = namedChild<QLabel>(&window, name);
         const QString before = field->text();
         for (const QString& text : texts) {
             field->setText(text);
@@ -101,7 +101,7 @@ QList<Room> measureMainWindow(KWELT& window)
 
     // A list's entry lies in its edit field, clear of the frame and the arrow.
     for (const char* name : {"color1", "color2", "color3", "color4"}) {
-        auto* list = Child<BandComboBox>(&window, name);
+        auto* list = namedChild<BandComboBox>(&window, name);
         QStyleOptionComboBox option;
         option.initFrom(list);
         option.editable = false;
@@ -118,25 +118,25 @@ QList<Room> measureMainWindow(KWELT& window)
     }
 
     for (const char* name : {"Command1", "Command2"}) {
-        auto* button = Child<QPushButton>(&window, name);
+        auto* button = namedChild<QPushButton>(&window, name);
         const int frame = button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
         const QRect inside = button->rect().adjusted(frame, frame, -frame, -frame);
         rooms.append({QLatin1String(name), button->text(), textInk(button, inside), inside});
     }
 
     // The frame's title stays above the read-out fields.
-    auto* frame = Child<QGroupBox>(&window, "Frame1");
-    const QRect above(0, 0, frame->width(), Child<QLabel>(&window, "data1")->geometry().top());
+    auto* frame = namedChild<QGroupBox>(&window, "Frame1");
+    const QRect above(0, 0, frame->width(), namedChild<QLabel>(&window, "data1")->geometry().top());
     rooms.append({QStringLiteral("Frame1"), frame->title(), textInk(frame, above), above.adjusted(0, -1, 0, 0), true});
     return rooms;
 }
 
 QList<Room> measureAboutWindow(AboutKWELT& about)
 {
-    auto* ok = Child<QPushButton>(&about, "Command1");
+    auto* ok = namedChild<QPushButton>(&about, "Command1");
     const int frame = ok->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, ok);
     const QRect okInside = ok->rect().adjusted(frame, frame, -frame, -frame);
-    auto* name = Child<QLabel>(&about, "Label1");
+    auto* name = namedChild<QLabel>(&about, "Label1");
     const QRect nameInside = name->rect().adjusted(1, 1, -1, -1); // inside its border
     return {
         {QStringLiteral("About OK"), ok->text(), textInk(ok, okInside), okInside},
@@ -166,7 +166,7 @@ QStringList misfits(const QList<Room>& rooms)
 // The credits show all seven lines, none wider than the box, without scrolling.
 QStringList creditsMisfit(AboutKWELT& about)
 {
-    auto* credits = Child<QTextEdit>(&about, "Text1");
+    auto* credits = namedChild<QTextEdit>(&about, "Text1");
     const QSizeF document = credits->document()->size();
     const QSize viewport = credits->viewport()->size();
     if (credits->document()->blockCount() != 7 || document.height() > viewport.height()
@@ -189,7 +189,7 @@ class DialogFontTest : public QObject
 private slots:
     void initTestCase()
     {
-        ConfigureApplication();
+        configureApplication();
         m_desktopFont = QApplication::font();
     }
 
@@ -246,7 +246,7 @@ private slots:
     // The product name keeps its face and size where it fits, as it does at 96 dots per inch.
     void productNameKeepsItsFont()
     {
-        const QFont font = ProductNameFont();
+        const QFont font = productNameFont();
         QCOMPARE(font.family(), QStringLiteral("Times New Roman"));
         QCOMPARE(font.pointSize(), 36);
         QCOMPARE(font.weight(), QFont::Bold);

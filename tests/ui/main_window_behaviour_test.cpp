@@ -64,7 +64,7 @@ struct Harness
     BandComboBox* list(int band) const
     {
         const QByteArray name = "color" + QByteArray::number(band);
-        return Child<BandComboBox>(&window, name.constData());
+        return namedChild<BandComboBox>(&window, name.constData());
     }
 
     // Loads and shows the window as start-up does, then forgets the load's updates.
@@ -87,7 +87,7 @@ class MainWindowBehaviourTest : public QObject
 private slots:
     void initTestCase()
     {
-        ConfigureApplication();
+        configureApplication();
         // As GNOME's platform theme does: standard buttons with icons.
         QApplication::setStyle(new ButtonIconStyle);
     }
@@ -101,7 +101,7 @@ private slots:
         QCOMPARE(h.updates, expected);
         QVERIFY(answerer.seen().isEmpty());
         QVERIFY(!h.window.isVisible());
-        QCOMPARE(ReadoutTexts(&h.window),
+        QCOMPARE(readoutTexts(&h.window),
             QStringList(
                 {QStringLiteral(" 1"), QStringLiteral(" 0"), QStringLiteral("x  1"), QStringLiteral("ความผิดพลาด 5%")}));
         QCOMPARE(h.list(1)->currentText(), QStringLiteral("น้ำตาล"));
@@ -115,10 +115,10 @@ private slots:
     {
         ModalBoxAnswerer answerer;
         std::optional<int> endedWith;
-        const auto window = StartUp([&](int code) { endedWith = code; });
+        const auto window = startUp([&](int code) { endedWith = code; });
         QVERIFY(window->isVisible());
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        QCOMPARE(ReadoutTexts(window.get()).value(3), QStringLiteral("ความผิดพลาด 5%"));
+        QCOMPARE(readoutTexts(window.get()).value(3), QStringLiteral("ความผิดพลาด 5%"));
         QVERIFY(answerer.seen().isEmpty());
         QVERIFY(!endedWith);
     }
@@ -128,16 +128,16 @@ private slots:
         BandComboBox list;
         QSignalSpy clicks(&list, &BandComboBox::Click);
         for (const char* entry : {"a", "b", "c"}) {
-            list.AppendEntry(QString::fromLatin1(entry).toStdU16String());
+            list.appendEntry(QString::fromLatin1(entry).toStdU16String());
         }
         QCOMPARE(list.count(), 3);
-        QCOMPARE(list.Position(), BandPosition(-1));
+        QCOMPARE(list.position(), BandPosition(-1));
         QCOMPARE(clicks.count(), 0);
-        list.SetPosition(2);
-        QCOMPARE(list.Position(), BandPosition(2));
+        list.setPosition(2);
+        QCOMPARE(list.position(), BandPosition(2));
         QCOMPARE(clicks.count(), 1);
-        list.AppendEntry(u"d"); // appending keeps the selection
-        QCOMPARE(list.Position(), BandPosition(2));
+        list.appendEntry(u"d"); // appending keeps the selection
+        QCOMPARE(list.position(), BandPosition(2));
         QCOMPARE(clicks.count(), 1);
     }
 
@@ -187,7 +187,7 @@ private slots:
         }
         h.window.UpdateValue();
 
-        QCOMPARE(ReadoutTexts(&h.window), readout);
+        QCOMPARE(readoutTexts(&h.window), readout);
         if (message.isEmpty()) {
             QVERIFY(answerer.seen().isEmpty());
             return;
@@ -209,7 +209,7 @@ private slots:
         KWELT_SKIP_WITHOUT_THAI_FONT();
         QMessageBox box;
         for (const QString& text : {BlackBandMessage, pairMessage(QStringLiteral("สีน้ำตาล"), QStringLiteral("ม่วง"))}) {
-            QVERIFY2(RendersWithoutMissingGlyphs(text, box.font()), qPrintable(text));
+            QVERIFY2(rendersWithoutMissingGlyphs(text, box.font()), qPrintable(text));
         }
     }
 
@@ -251,13 +251,13 @@ private slots:
         QCOMPARE(h.updates, QList<Positions>({{0, 0, 0, 0}}));
         QCOMPARE(answerer.seen().size(), 1);
         QCOMPARE(answerer.seen().first().text, BlackBandMessage);
-        QCOMPARE(ReadoutTexts(&h.window).value(0), QStringLiteral("?"));
+        QCOMPARE(readoutTexts(&h.window).value(0), QStringLiteral("?"));
 
         // A change of band 3 runs the whole update, so the fault still standing is reported again.
         answerer.clear();
         QTest::keyClick(h.list(3), Qt::Key_Down);
         QCOMPARE(answerer.seen().size(), 1);
-        QCOMPARE(ReadoutTexts(&h.window),
+        QCOMPARE(readoutTexts(&h.window),
             QStringList(
                 {QStringLiteral("?"), QStringLiteral(" 0"), QStringLiteral("x  10"), QStringLiteral("ความผิดพลาด 5%")}));
     }
@@ -266,8 +266,8 @@ private slots:
     {
         Harness h;
         QVERIFY(h.loadAndShow());
-        QSignalSpy about(Child<QPushButton>(&h.window, "Command1"), &QPushButton::clicked);
-        QSignalSpy exit(Child<QPushButton>(&h.window, "Command2"), &QPushButton::clicked);
+        QSignalSpy about(namedChild<QPushButton>(&h.window, "Command1"), &QPushButton::clicked);
+        QSignalSpy exit(namedChild<QPushButton>(&h.window, "Command2"), &QPushButton::clicked);
         QTest::keyClick(h.list(1), Qt::Key_Return);
         QTest::keyClick(h.list(1), Qt::Key_Escape);
         QCOMPARE(about.count(), 0);
@@ -280,15 +280,15 @@ private slots:
     {
         Harness h;
         QVERIFY(h.loadAndShow());
-        auto* about = Child<QPushButton>(&h.window, "Command1");
+        auto* about = namedChild<QPushButton>(&h.window, "Command1");
         about->setFocus();
         QTest::keyClick(about, Qt::Key_Return);
-        QCOMPARE(AboutWindows().size(), 1);
+        QCOMPARE(aboutWindows().size(), 1);
         QVERIFY(!h.window.isEnabled());
-        delete AboutWindows().value(0);
+        delete aboutWindows().value(0);
         QVERIFY(h.window.isEnabled());
 
-        auto* exit = Child<QPushButton>(&h.window, "Command2");
+        auto* exit = namedChild<QPushButton>(&h.window, "Command2");
         exit->setFocus();
         QTest::keyClick(exit, Qt::Key_Enter, Qt::KeypadModifier);
         QCOMPARE(h.endedWith, std::optional<int>(EXIT_SUCCESS));
@@ -299,7 +299,7 @@ private slots:
         Harness h;
         ModalBoxAnswerer answerer(&h.window);
         QVERIFY(h.loadAndShow());
-        QTest::mouseClick(Child<QPushButton>(&h.window, "Command2"), Qt::LeftButton);
+        QTest::mouseClick(namedChild<QPushButton>(&h.window, "Command2"), Qt::LeftButton);
         QCOMPARE(h.endedWith, std::optional<int>(0));
         QVERIFY(answerer.seen().isEmpty()); // no confirmation
     }
@@ -320,8 +320,8 @@ private slots:
         ModalBoxAnswerer answerer(&h.window);
         h.window.Form_Load();
         answerer.clear();
-        h.list(3)->AppendEntry(u"extra"); // a tenth multiplier entry, which the decoder rejects
-        h.list(3)->SetPosition(9);
+        h.list(3)->appendEntry(u"extra"); // a tenth multiplier entry, which the decoder rejects
+        h.list(3)->setPosition(9);
         QCOMPARE(h.endedWith, std::optional<int>(1));
         QCOMPARE(answerer.seen().size(), 1);
         const SeenBox& report = answerer.seen().first();

@@ -90,7 +90,7 @@ class MainWindowDrawingTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { ConfigureApplication(); }
+    void initTestCase() { configureApplication(); }
 
     // Under every colour scheme, enabled or disabled, and at any scale (QT_SCALE_FACTOR), every
     // device pixel of the drawing's area is where the tables put it: the outlines and lines in
@@ -118,8 +118,8 @@ private slots:
         const qreal ratio = image.devicePixelRatio();
         qInfo("device pixel ratio %g", ratio);
         QCOMPARE(image.size(), (QSize(441, 307) * ratio));
-        const QRgb ink = SchemePalette(scheme).color(QPalette::Active, QPalette::WindowText).rgb();
-        const QRgb background = SchemePalette(scheme).color(QPalette::Button).rgb();
+        const QRgb ink = schemePalette(scheme).color(QPalette::Active, QPalette::WindowText).rgb();
+        const QRgb background = schemePalette(scheme).color(QPalette::Button).rgb();
         const QRgb black = qRgb(0, 0, 0);
         QVERIFY(ink != background); // black bands vanish into a black background, but not their outlines
 
@@ -216,9 +216,9 @@ private slots:
         window.Form_Load();
         const QImage before = window.grab(QRect(112, 0, 329, 88)).toImage();
         QVERIFY(!before.isNull());
-        Child<QComboBox>(&window, "color1")->setCurrentIndex(9);
-        Child<QComboBox>(&window, "color3")->setCurrentIndex(8);
-        Child<QComboBox>(&window, "color4")->setCurrentIndex(2);
+        namedChild<QComboBox>(&window, "color1")->setCurrentIndex(9);
+        namedChild<QComboBox>(&window, "color3")->setCurrentIndex(8);
+        namedChild<QComboBox>(&window, "color4")->setCurrentIndex(2);
         const QImage after = window.grab(QRect(112, 0, 329, 88)).toImage();
         QCOMPARE(after, before);
     }

@@ -32,7 +32,7 @@ class MainWindowLayoutTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { ConfigureApplication(); }
+    void initTestCase() { configureApplication(); }
 
     void init()
     {
@@ -94,7 +94,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, parentName);
         QFETCH(QRect, expected);
-        auto* widget = Child<QWidget>(m_window.get(), name.toLatin1().constData());
+        auto* widget = namedChild<QWidget>(m_window.get(), name.toLatin1().constData());
         QCOMPARE(widget->parentWidget()->objectName(), parentName);
         QCOMPARE(widget->geometry(), expected);
         QVERIFY(widget->isVisibleTo(m_window.get()));
@@ -105,8 +105,9 @@ private slots:
     {
         // data1 and data2 overlap by one pixel column.
         const QPoint origin = m_window->mapFromGlobal(QPoint());
-        const auto at
-            = [&](const char* name) { return Child<QWidget>(m_window.get(), name)->mapToGlobal(QPoint()) + origin; };
+        const auto at = [&](const char* name) {
+            return namedChild<QWidget>(m_window.get(), name)->mapToGlobal(QPoint()) + origin;
+        };
         QCOMPARE(at("data1"), QPoint(480 / 15, 3840 / 15));
         QCOMPARE(at("data2"), QPoint(840 / 15, 3840 / 15));
         QCOMPARE(at("data3"), QPoint(1200 / 15, 3840 / 15));
@@ -115,13 +116,13 @@ private slots:
 
     void texts()
     {
-        QCOMPARE(Child<QPushButton>(m_window.get(), "Command1")->text(), QStringLiteral("About"));
-        QCOMPARE(Child<QPushButton>(m_window.get(), "Command2")->text(), QStringLiteral("Exit"));
-        QCOMPARE(Child<QGroupBox>(m_window.get(), "Frame1")->title(), QStringLiteral("ค่าที่อ่านได้"));
-        QCOMPARE(Child<QLabel>(m_window.get(), "Label1")->text(), QStringLiteral("Version 1.0"));
+        QCOMPARE(namedChild<QPushButton>(m_window.get(), "Command1")->text(), QStringLiteral("About"));
+        QCOMPARE(namedChild<QPushButton>(m_window.get(), "Command2")->text(), QStringLiteral("Exit"));
+        QCOMPARE(namedChild<QGroupBox>(m_window.get(), "Frame1")->title(), QStringLiteral("ค่าที่อ่านได้"));
+        QCOMPARE(namedChild<QLabel>(m_window.get(), "Label1")->text(), QStringLiteral("Version 1.0"));
         // The layout's own texts, before the first update replaces them.
         QCOMPARE(
-            ReadoutTexts(m_window.get()), QStringList({QString(), QString(), QString(), QStringLiteral("ผิดพลาด")}));
+            readoutTexts(m_window.get()), QStringList({QString(), QString(), QString(), QStringLiteral("ผิดพลาด")}));
     }
 
     void readoutLook_data()
@@ -140,7 +141,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QColor, background);
         QFETCH(int, horizontalAlignment);
-        auto* label = Child<QLabel>(m_window.get(), name.toLatin1().constData());
+        auto* label = namedChild<QLabel>(m_window.get(), name.toLatin1().constData());
         QVERIFY(label->autoFillBackground());
         QCOMPARE(label->palette().color(label->backgroundRole()), background);
         QCOMPARE(int(label->alignment() & Qt::AlignHorizontal_Mask), horizontalAlignment);
@@ -153,17 +154,17 @@ private slots:
         // The window's background is the button face; labels and the frame title use button text.
         QCOMPARE(m_window->palette().color(m_window->backgroundRole()), m_window->palette().color(QPalette::Button));
         QVERIFY(m_window->autoFillBackground());
-        auto* version = Child<QLabel>(m_window.get(), "Label1");
+        auto* version = namedChild<QLabel>(m_window.get(), "Label1");
         QCOMPARE(version->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
         QVERIFY(!version->autoFillBackground());
         QCOMPARE(version->palette().color(QPalette::WindowText), m_window->palette().color(QPalette::ButtonText));
-        auto* frame = Child<QGroupBox>(m_window.get(), "Frame1");
+        auto* frame = namedChild<QGroupBox>(m_window.get(), "Frame1");
         QCOMPARE(frame->palette().color(QPalette::WindowText), m_window->palette().color(QPalette::ButtonText));
     }
 
     void picture()
     {
-        auto* image = Child<QLabel>(m_window.get(), "Image1");
+        auto* image = namedChild<QLabel>(m_window.get(), "Image1");
         QCOMPARE(image->pixmap().size(), QSize(32, 32));
         QVERIFY(image->pixmap().hasAlphaChannel());
         QVERIFY(!image->autoFillBackground());
@@ -172,7 +173,7 @@ private slots:
     void listsArePickOnly()
     {
         for (const char* name : {"color1", "color2", "color3", "color4"}) {
-            auto* list = Child<QComboBox>(m_window.get(), name);
+            auto* list = namedChild<QComboBox>(m_window.get(), name);
             QVERIFY2(!list->isEditable(), name);
             QCOMPARE(list->count(), 0); // filled by the load handler, not by the layout
             QCOMPARE(list->currentIndex(), -1);
@@ -182,7 +183,7 @@ private slots:
     void noDefaultButton()
     {
         for (const char* name : {"Command1", "Command2"}) {
-            auto* button = Child<QPushButton>(m_window.get(), name);
+            auto* button = namedChild<QPushButton>(m_window.get(), name);
             QVERIFY2(!button->isDefault(), name);
             QVERIFY2(!button->autoDefault(), name);
         }
@@ -191,10 +192,10 @@ private slots:
     void onlyListsAndButtonsTakeFocus()
     {
         for (const char* name : {"Frame1", "data1", "data2", "data3", "data4", "Label1", "Image1"}) {
-            QCOMPARE(Child<QWidget>(m_window.get(), name)->focusPolicy(), Qt::NoFocus);
+            QCOMPARE(namedChild<QWidget>(m_window.get(), name)->focusPolicy(), Qt::NoFocus);
         }
         for (const char* name : {"color1", "color2", "color3", "color4", "Command1", "Command2"}) {
-            QVERIFY2(Child<QWidget>(m_window.get(), name)->focusPolicy() & Qt::TabFocus, name);
+            QVERIFY2(namedChild<QWidget>(m_window.get(), name)->focusPolicy() & Qt::TabFocus, name);
         }
     }
 
@@ -221,18 +222,18 @@ private slots:
         KWELT_SKIP_WITHOUT_THAI_FONT();
         ModalBoxAnswerer answerer(m_window.get());
         m_window->Form_Load();
-        QStringList texts{
-            m_window->windowTitle(), Child<QGroupBox>(m_window.get(), "Frame1")->title(), QStringLiteral("ผิดพลาด")};
+        QStringList texts{m_window->windowTitle(), namedChild<QGroupBox>(m_window.get(), "Frame1")->title(),
+            QStringLiteral("ผิดพลาด")};
         for (const char* name : {"color1", "color2", "color3", "color4"}) {
-            auto* list = Child<QComboBox>(m_window.get(), name);
+            auto* list = namedChild<QComboBox>(m_window.get(), name);
             for (int i = 0; i < list->count(); ++i) {
                 texts.append(list->itemText(i));
             }
         }
-        texts.append(ReadoutTexts(m_window.get()));
+        texts.append(readoutTexts(m_window.get()));
         for (const QString& text : texts) {
             QString missingIn;
-            QVERIFY2(RendersWithoutMissingGlyphs(text, m_window->font(), &missingIn),
+            QVERIFY2(rendersWithoutMissingGlyphs(text, m_window->font(), &missingIn),
                 qPrintable(text + QStringLiteral(" lacks a glyph in ") + missingIn));
         }
         QVERIFY(answerer.seen().isEmpty());

@@ -46,7 +46,7 @@ bool saveMessageBox(KWELT& window, std::array<BandPosition, 4> bands, const QStr
     poll.start();
     int band = 0;
     for (const char* name : {"color1", "color2", "color3", "color4"}) {
-        test::Child<BandComboBox>(&window, name)->SetPosition(bands[static_cast<std::size_t>(band++)]);
+        test::namedChild<BandComboBox>(&window, name)->setPosition(bands[static_cast<std::size_t>(band++)]);
     }
     return saved;
 }
@@ -65,7 +65,7 @@ bool saveAboutWindow(KWELT& window, const QString& path)
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    ConfigureApplication();
+    configureApplication();
     if (argc != 2) {
         std::fprintf(stderr, "usage: kwelt_screenshots OUTPUT_DIR\n");
         return 2;
@@ -73,7 +73,7 @@ int main(int argc, char** argv)
     const QDir out(QString::fromLocal8Bit(argv[1]));
     bool ok = true;
     {
-        const auto window = StartUp([](int) {});
+        const auto window = startUp([](int) {});
         ok = save(window.get(), out.filePath(QStringLiteral("main-window.png"))) && ok;
         ok = saveMessageBox(*window, {0, 1, 0, 0}, out.filePath(QStringLiteral("message-black-band.png"))) && ok;
         ok = saveMessageBox(*window, {1, 4, 0, 0}, out.filePath(QStringLiteral("message-pair.png"))) && ok;
@@ -84,7 +84,7 @@ int main(int argc, char** argv)
     // they would be when the program starts on such a desktop.
     {
         const test::SchemeOverride dark(QStringLiteral("dark"));
-        const auto window = StartUp([](int) {});
+        const auto window = startUp([](int) {});
         ok = save(window.get(), out.filePath(QStringLiteral("main-window-dark.png"))) && ok;
         ok = saveAboutWindow(*window, out.filePath(QStringLiteral("about-window-dark.png"))) && ok;
     }
@@ -93,7 +93,7 @@ int main(int argc, char** argv)
         QFont large = desktop;
         large.setPointSize(13);
         QApplication::setFont(large);
-        const auto window = StartUp([](int) {});
+        const auto window = startUp([](int) {});
         ok = save(window.get(), out.filePath(QStringLiteral("main-window-13pt.png"))) && ok;
         ok = saveAboutWindow(*window, out.filePath(QStringLiteral("about-window-13pt.png"))) && ok;
         QApplication::setFont(desktop);

@@ -89,7 +89,7 @@ class SoakTest : public QObject
 private slots:
     void initTestCase()
     {
-        ConfigureApplication();
+        configureApplication();
         // A list's popup ignores a release that follows its opening within the double-click
         // time; a person's pick comes later than that, a test's at once.
         QGuiApplication::styleHints()->setMouseDoubleClickInterval(0);
@@ -108,7 +108,7 @@ private slots:
         const auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
 
         std::optional<int> ended;
-        const auto main = StartUp([&](int code) { ended = code; });
+        const auto main = startUp([&](int code) { ended = code; });
         QVERIFY(QTest::qWaitForWindowExposed(main.get()));
         QList<Happening> log;
         connect(main.get(), &KWELT::positionsRead, this,
@@ -119,17 +119,18 @@ private slots:
         presser.log = &log;
         qApp->installEventFilter(&presser);
 
-        BandComboBox* lists[] = {Child<BandComboBox>(main.get(), "color1"), Child<BandComboBox>(main.get(), "color2"),
-            Child<BandComboBox>(main.get(), "color3"), Child<BandComboBox>(main.get(), "color4")};
-        auto* about = Child<QPushButton>(main.get(), "Command1");
-        auto* exit = Child<QPushButton>(main.get(), "Command2");
+        BandComboBox* lists[]
+            = {namedChild<BandComboBox>(main.get(), "color1"), namedChild<BandComboBox>(main.get(), "color2"),
+                namedChild<BandComboBox>(main.get(), "color3"), namedChild<BandComboBox>(main.get(), "color4")};
+        auto* about = namedChild<QPushButton>(main.get(), "Command1");
+        auto* exit = namedChild<QPushButton>(main.get(), "Command2");
 
         int updates = 0;
         int aboutOpenings = 0;
         QElapsedTimer clock;
         clock.start();
         for (int action = 0; action < ActionCount; ++action) {
-            const QList<AboutKWELT*> open = AboutWindows();
+            const QList<AboutKWELT*> open = aboutWindows();
             QString what;
             if (open.isEmpty()) {
                 switch (pick(10)) {
@@ -172,7 +173,7 @@ private slots:
                 AboutKWELT* window = open.first();
                 switch (pick(6)) {
                 case 0:
-                    QTest::mouseClick(Child<QPushButton>(window, "Command1"), Qt::LeftButton);
+                    QTest::mouseClick(namedChild<QPushButton>(window, "Command1"), Qt::LeftButton);
                     what = QStringLiteral("about: OK");
                     break;
                 case 1:
@@ -203,7 +204,7 @@ private slots:
             QVERIFY2(!ended, where());
             QVERIFY2(QApplication::activeModalWidget() == nullptr, where());
             QVERIFY2(QApplication::activePopupWidget() == nullptr, where());
-            const QList<AboutKWELT*> after = AboutWindows();
+            const QList<AboutKWELT*> after = aboutWindows();
             QVERIFY2(after.size() <= 1, where());
             QVERIFY2(main->isEnabled() == after.isEmpty(), where());
             for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -229,13 +230,13 @@ private slots:
             log.clear();
 
             const BandReadout expected
-                = DecodeBands(lists[0]->Position(), lists[1]->Position(), lists[2]->Position(), lists[3]->Position());
+                = DecodeBands(lists[0]->position(), lists[1]->position(), lists[2]->position(), lists[3]->position());
             const QStringList expectedTexts{QString::fromStdU16String(expected.digit1Text),
                 QString::fromStdU16String(expected.digit2Text), QString::fromStdU16String(expected.multiplierText),
                 QString::fromStdU16String(expected.toleranceText)};
-            if (ReadoutTexts(main.get()) != expectedTexts) {
+            if (readoutTexts(main.get()) != expectedTexts) {
                 QFAIL(qPrintable(QStringLiteral("%1: read-out %2, expected %3")
-                                     .arg(where(), ReadoutTexts(main.get()).join(u'|'), expectedTexts.join(u'|'))));
+                                     .arg(where(), readoutTexts(main.get()).join(u'|'), expectedTexts.join(u'|'))));
             }
         }
         qApp->removeEventFilter(&presser);

@@ -53,8 +53,8 @@ private slots:
     void initTestCase()
     {
         m_thaiBefore = QFontDatabase::families(QFontDatabase::Thai);
-        m_added = ProvideThaiFont();
-        ConfigureApplication();
+        m_added = provideThaiFont();
+        configureApplication();
     }
 
     void carriedFontOnlyWhereNeeded()
@@ -68,7 +68,7 @@ private slots:
             QCOMPARE(m_added, QStringLiteral("Loma"));
         }
         // Asked again, nothing more is added.
-        QVERIFY(ProvideThaiFont().isEmpty());
+        QVERIFY(provideThaiFont().isEmpty());
     }
 
     // Every Thai text of the windows is drawn, by the family expected, with no missing glyph.
@@ -78,16 +78,17 @@ private slots:
         QVERIFY(!expected.isEmpty());
         KWELT window([](int) {});
         window.Form_Load();
-        QStringList texts{Child<QGroupBox>(&window, "Frame1")->title(), Child<QLabel>(&window, "data4")->text()};
+        QStringList texts{
+            namedChild<QGroupBox>(&window, "Frame1")->title(), namedChild<QLabel>(&window, "data4")->text()};
         for (const char* name : {"color1", "color3", "color4"}) {
-            auto* list = Child<QComboBox>(&window, name);
+            auto* list = namedChild<QComboBox>(&window, name);
             for (int i = 0; i < list->count(); ++i) {
                 texts.append(list->itemText(i));
             }
         }
         for (const QString& text : texts) {
             QString missing;
-            QVERIFY2(RendersWithoutMissingGlyphs(text, window.font(), &missing),
+            QVERIFY2(rendersWithoutMissingGlyphs(text, window.font(), &missing),
                 qPrintable(text + QStringLiteral(": missing glyphs in ") + missing));
             QVERIFY2(drawingFamilies(text, window.font()).contains(expected),
                 qPrintable(text + QStringLiteral(" drawn by ") + drawingFamilies(text, window.font()).join(u',')));

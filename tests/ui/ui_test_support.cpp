@@ -44,7 +44,7 @@ void ModalBoxAnswerer::poll()
         seen.accessibleValue = accessible->text(QAccessible::Value);
     }
     if (m_mainWindow != nullptr) {
-        seen.labelsMeanwhile = ReadoutTexts(m_mainWindow);
+        seen.labelsMeanwhile = readoutTexts(m_mainWindow);
     }
     m_seen.append(seen);
     if (QAbstractButton* ok = box->button(QMessageBox::Ok)) {
@@ -54,7 +54,7 @@ void ModalBoxAnswerer::poll()
     }
 }
 
-QList<AboutKWELT*> AboutWindows()
+QList<AboutKWELT*> aboutWindows()
 {
     QList<AboutKWELT*> found;
     for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -65,16 +65,16 @@ QList<AboutKWELT*> AboutWindows()
     return found;
 }
 
-QStringList ReadoutTexts(const QWidget* mainWindow)
+QStringList readoutTexts(const QWidget* mainWindow)
 {
     QStringList texts;
     for (const char* name : {"data1", "data2", "data3", "data4"}) {
-        texts.append(Child<QLabel>(mainWindow, name)->text());
+        texts.append(namedChild<QLabel>(mainWindow, name)->text());
     }
     return texts;
 }
 
-bool RendersWithoutMissingGlyphs(const QString& text, const QFont& font, QString* missing)
+bool rendersWithoutMissingGlyphs(const QString& text, const QFont& font, QString* missing)
 {
     QTextLayout layout(text, font);
     layout.beginLayout();
@@ -94,7 +94,7 @@ bool RendersWithoutMissingGlyphs(const QString& text, const QFont& font, QString
     return complete && !layout.glyphRuns().isEmpty();
 }
 
-QPalette SchemePalette(const QString& scheme)
+QPalette schemePalette(const QString& scheme)
 {
     if (scheme == QLatin1String("light")) {
         return QApplication::style()->standardPalette();
@@ -132,7 +132,7 @@ QPalette SchemePalette(const QString& scheme)
 SchemeOverride::SchemeOverride(const QString& scheme)
     : m_previous(QApplication::palette())
 {
-    QApplication::setPalette(SchemePalette(scheme));
+    QApplication::setPalette(schemePalette(scheme));
 }
 
 SchemeOverride::~SchemeOverride()

@@ -55,14 +55,14 @@ private:
 };
 
 // Every About window that exists, shown or not.
-QList<AboutKWELT*> AboutWindows();
+QList<AboutKWELT*> aboutWindows();
 
 // The texts of data1..data4.
-QStringList ReadoutTexts(const QWidget* mainWindow);
+QStringList readoutTexts(const QWidget* mainWindow);
 
 // A child of `parent` by object name, failing loudly when it is missing.
 template <typename T>
-T* Child(const QWidget* parent, const char* name)
+T* namedChild(const QWidget* parent, const char* name)
 {
     T* child = parent->findChild<T*>(QLatin1String(name));
     if (child == nullptr) {
@@ -73,7 +73,7 @@ T* Child(const QWidget* parent, const char* name)
 
 // The colours of a desktop colour scheme: "light" (the style's standard palette), "navy" (the
 // same with navy text), "dark" (as KDE's Breeze Dark) or "high contrast" (white on black).
-QPalette SchemePalette(const QString& scheme);
+QPalette schemePalette(const QString& scheme);
 
 // Makes `scheme` the application's palette while it lives, as a desktop would.
 class SchemeOverride
@@ -89,7 +89,7 @@ private:
 };
 
 // True when every character of `text` has a glyph in `font` or in the fonts Qt falls back to.
-bool RendersWithoutMissingGlyphs(const QString& text, const QFont& font, QString* missing = nullptr);
+bool rendersWithoutMissingGlyphs(const QString& text, const QFont& font, QString* missing = nullptr);
 
 // Thai can be drawn only where there is a Thai font: the system's, or the one kwelt carries.
 #define KWELT_SKIP_WITHOUT_THAI_FONT()                                                                                 \

@@ -26,8 +26,8 @@ private slots:
     void initTestCase()
     {
         QVERIFY(QGuiApplication::platformName().startsWith(QLatin1String("wayland")));
-        ConfigureApplication();
-        m_window = StartUp([](int) {});
+        configureApplication();
+        m_window = startUp([](int) {});
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     }
 
@@ -47,9 +47,9 @@ private slots:
     {
         QFETCH(bool, onAbout);
         QFETCH(Qt::WindowState, request);
-        QTest::mouseClick(Child<QWidget>(m_window.get(), "Command1"), Qt::LeftButton);
-        QTRY_COMPARE(AboutWindows().size(), 1);
-        AboutKWELT* about = AboutWindows().first();
+        QTest::mouseClick(namedChild<QWidget>(m_window.get(), "Command1"), Qt::LeftButton);
+        QTRY_COMPARE(aboutWindows().size(), 1);
+        AboutKWELT* about = aboutWindows().first();
         QVERIFY(QTest::qWaitForWindowExposed(about));
         QCOMPARE(about->windowHandle()->transientParent(), m_window->windowHandle());
 

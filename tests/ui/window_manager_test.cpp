@@ -59,17 +59,17 @@ class WindowManagerTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { ConfigureApplication(); }
+    void initTestCase() { configureApplication(); }
 
     void init()
     {
-        m_main = StartUp([](int) {});
+        m_main = startUp([](int) {});
         QVERIFY(QTest::qWaitForWindowActive(m_main.get()));
     }
 
     void cleanup()
     {
-        for (AboutKWELT* about : AboutWindows()) {
+        for (AboutKWELT* about : aboutWindows()) {
             delete about;
         }
         m_main.reset();
@@ -83,7 +83,7 @@ private slots:
         QVERIFY(about);
         QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(about));
         QTRY_COMPARE(activeWindowOfTheWindowManager(), about->winId());
-        auto* credits = Child<QTextEdit>(about, "Text1");
+        auto* credits = namedChild<QTextEdit>(about, "Text1");
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(credits));
         xdotool({QStringLiteral("key"), QStringLiteral("--clearmodifiers"), QStringLiteral("ctrl+a")});
         QTRY_VERIFY(credits->textCursor().hasSelection());
@@ -111,7 +111,7 @@ private slots:
         QVERIFY(m_main->isEnabled());
         QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(m_main.get()));
         QTRY_COMPARE(activeWindowOfTheWindowManager(), m_main->winId());
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(Child<QPushButton>(m_main.get(), "Command1")));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(namedChild<QPushButton>(m_main.get(), "Command1")));
     }
 
     // Covered by the main window (a click on it raises it first), the About window comes back
@@ -144,12 +144,12 @@ private:
     // Tabs to About in the main window and presses it with Space, both through the X server.
     AboutKWELT* openAboutByKeyboard()
     {
-        Child<QPushButton>(m_main.get(), "Command1")->setFocus();
+        namedChild<QPushButton>(m_main.get(), "Command1")->setFocus();
         xdotool({QStringLiteral("key"), QStringLiteral("--clearmodifiers"), QStringLiteral("space")});
-        if (!QTest::qWaitFor([] { return AboutWindows().size() == 1; }, 5000)) {
+        if (!QTest::qWaitFor([] { return aboutWindows().size() == 1; }, 5000)) {
             qWarning("no About window opened");
         }
-        return AboutWindows().value(0);
+        return aboutWindows().value(0);
     }
 
     std::unique_ptr<KWELT> m_main;

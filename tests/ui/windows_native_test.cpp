@@ -54,7 +54,7 @@ HICON windowIcon(HWND window, WPARAM which)
 bool isTheProgramPicture(HICON icon)
 {
     const QImage shown = QImage::fromHICON(icon).convertToFormat(QImage::Format_ARGB32);
-    const QImage picture = ProgramPicture().toImage().convertToFormat(QImage::Format_ARGB32);
+    const QImage picture = programPicture().toImage().convertToFormat(QImage::Format_ARGB32);
     if (shown.size() != picture.size()) {
         return false;
     }
@@ -81,9 +81,9 @@ std::wstring programPath()
 }
 
 // Notes whether the main window was natively enabled when the watched window was hidden.
-struct NativelyEnabledWhenHidden : QObject
+struct nativelyEnabledWhenHidden : QObject
 {
-    explicit NativelyEnabledWhenHidden(HWND main)
+    explicit nativelyEnabledWhenHidden(HWND main)
         : main(main)
     { }
     bool eventFilter(QObject*, QEvent* event) override
@@ -149,17 +149,17 @@ class WindowsNativeTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { ConfigureApplication(); }
+    void initTestCase() { configureApplication(); }
 
     void init()
     {
-        m_main = StartUp([](int) {});
+        m_main = startUp([](int) {});
         QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
     }
 
     void cleanup()
     {
-        for (AboutKWELT* about : AboutWindows()) {
+        for (AboutKWELT* about : aboutWindows()) {
             delete about;
         }
         m_main.reset();
@@ -219,11 +219,11 @@ private slots:
         QPointer<AboutKWELT> about = openAbout();
         QVERIFY(about);
         QVERIFY(!IsWindowEnabled(main));
-        NativelyEnabledWhenHidden watch(main);
+        nativelyEnabledWhenHidden watch(main);
         about->installEventFilter(&watch);
         const HWND window = handle(about);
         if (how == QLatin1String("OK")) {
-            QTest::mouseClick(Child<QPushButton>(about.data(), "Command1"), Qt::LeftButton);
+            QTest::mouseClick(namedChild<QPushButton>(about.data(), "Command1"), Qt::LeftButton);
         } else if (how == QLatin1String("WM_CLOSE")) {
             SendMessageW(window, WM_CLOSE, 0, 0);
         } else {
@@ -269,7 +269,7 @@ private slots:
             box->accept();
         });
         poll.start();
-        Child<BandComboBox>(m_main.get(), "color1")->SetPosition(0); // a black first band
+        namedChild<BandComboBox>(m_main.get(), "color1")->setPosition(0); // a black first band
         QCOMPARE(title, QStringLiteral("kwelt"));
         QCOMPARE(buttons, 1);
         QVERIFY(noIcon);
@@ -279,7 +279,7 @@ private slots:
     // follows and Click runs once a step. Esc then leaves the last selection.
     void arrowKeysSelectInAnOpenList()
     {
-        auto* list = Child<BandComboBox>(m_main.get(), "color4");
+        auto* list = namedChild<BandComboBox>(m_main.get(), "color4");
         QSignalSpy clicks(list, &BandComboBox::Click);
         list->showPopup();
         QTRY_VERIFY(list->view()->isVisible());
@@ -384,8 +384,8 @@ private slots:
 private:
     AboutKWELT* openAbout()
     {
-        QTest::mouseClick(Child<QPushButton>(m_main.get(), "Command1"), Qt::LeftButton);
-        const QList<AboutKWELT*> windows = AboutWindows();
+        QTest::mouseClick(namedChild<QPushButton>(m_main.get(), "Command1"), Qt::LeftButton);
+        const QList<AboutKWELT*> windows = aboutWindows();
         return windows.size() == 1 ? windows.first() : nullptr;
     }
 
