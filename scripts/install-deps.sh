@@ -11,6 +11,7 @@ set -euo pipefail
 packages=(
     g++ cmake make pkg-config  # toolchain
     qt6-base-dev               # Qt Widgets, Qt Test
+    libfontconfig-dev          # the dialog font's Latin face, asked of fontconfig
     fonts-thai-tlwg            # Thai glyphs for every text of the program
     fonts-dejavu-core          # the Latin user-interface font
     fonts-liberation2          # what "Times New Roman" resolves to

@@ -4,11 +4,9 @@
 #include "about_window.h"
 
 #include "about_window_layout.h"
-#include "dialog_font.h"
+#include "control_table.h"
 #include "fixed_window.h"
 #include "kwelt_version.h"
-#include "program_picture.h"
-#include "push_button.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -36,38 +34,11 @@ AboutKWELT::AboutKWELT(QWidget* mainWindow)
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
 
-    Label1 = new QLabel(QStringLiteral("kWELT"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(toPixels(layout::Label1));
-    Label1->setFont(productNameFont());
-    Label1->setAlignment(Qt::AlignCenter);
-    Label1->setFrameShape(QFrame::Box);
-    Label1->setLineWidth(1);
-
-    Text1 = new QTextEdit(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setGeometry(toPixels(layout::Text1));
-    Text1->setPlainText(creditsText());
-    // The user can select and copy the credits, never change them.
-    Text1->setReadOnly(true);
-    Text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    Text1->setTabChangesFocus(true);
-    Text1->setAcceptRichText(false);
-    // A narrow margin, so that all seven lines (the last one empty) fit without scrolling.
-    Text1->document()->setDocumentMargin(1);
-    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-
-    Command1 = new PushButton(QStringLiteral("OK"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(toPixels(layout::Command1));
-
-    Image1 = new PictureLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(toPixels(layout::Image1));
-
-    QWidget::setTabOrder(Text1, Command1);
-    Text1->setFocus();
+    buildControls(this, layout::Controls);
+    Label1 = findChild<QLabel*>(QStringLiteral("Label1"));
+    Text1 = findChild<QTextEdit*>(QStringLiteral("Text1"));
+    Command1 = findChild<QPushButton*>(QStringLiteral("Command1"));
+    Image1 = findChild<QLabel*>(QStringLiteral("Image1"));
 
     connect(Command1, &QPushButton::clicked, this, &AboutKWELT::Command1_Click);
     keepWindowNormal(this);
@@ -85,12 +56,7 @@ AboutKWELT::~AboutKWELT()
 
 QString AboutKWELT::creditsText()
 {
-    return QStringLiteral("kWELT : Brandelwick\r\n"
-                          "--- By ---\r\n"
-                          "Tamrovi\r\n"
-                          "Oskelund\r\n"
-                          "--- Pellacourt ---\r\n"
-                          "Ravenmoor\r\n");
+    return layout::credits().join(QString());
 }
 
 void AboutKWELT::Form_Load()

@@ -3,18 +3,40 @@
 
 #pragma once
 
-#include "twips.h"
+#include "control_table.h"
 
-// The About window's layout, in twips, as it was designed.
+#include <array>
+
+// The About window's layout, in twips, as it was designed, and its texts.
 namespace kwelt::about_window_layout {
 
 inline constexpr int ClientWidth = 5685;
 inline constexpr int ClientHeight = 3195;
 
-// Controls, in tab order.
-inline constexpr TwipsRect Label1{1200, 120, 3135, 975};
-inline constexpr TwipsRect Text1{240, 1320, 5295, 1695};
-inline constexpr TwipsRect Command1{4440, 360, 1095, 495};
-inline constexpr TwipsRect Image1{240, 240, 480, 480};
+inline QStringList productName()
+{
+    return {QStringLiteral("kWELT")};
+}
+
+// The six credit lines, each ending in CR LF.
+inline QStringList credits()
+{
+    return {QStringLiteral("kWELT : Brandelwick\r\n"), QStringLiteral("--- By ---\r\n"), QStringLiteral("Tamrovi\r\n"),
+        QStringLiteral("Oskelund\r\n"), QStringLiteral("--- Pellacourt ---\r\n"), QStringLiteral("Ravenmoor\r\n")};
+}
+
+inline QStringList ok()
+{
+    return {QStringLiteral("OK")};
+}
+
+// The controls, in tab order.
+inline constexpr std::array<Control, 4> Controls{{
+    {.name = "Label1", .kind = ControlKind::Label, .rect = {1200, 120, 3135, 975}, .texts = productName,
+        .alignment = Qt::AlignCenter, .border = true, .productNameFont = true},
+    {.name = "Text1", .kind = ControlKind::CreditsBox, .rect = {240, 1320, 5295, 1695}, .texts = credits},
+    {.name = "Command1", .kind = ControlKind::Button, .rect = {4440, 360, 1095, 495}, .texts = ok},
+    {.name = "Image1", .kind = ControlKind::Picture, .rect = {240, 240, 480, 480}},
+}};
 
 } // namespace kwelt::about_window_layout

@@ -3,14 +3,13 @@
 
 #include "dialog_font.h"
 
-#include "about_window.h"
 #include "about_window_layout.h"
+#include "control_table.h"
 #include "main_window_layout.h"
-#include "main_window_texts.h"
-#include "qt_text.h"
 
-#include <kwelt/core.h>
-
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QFontMetricsF>
 #include <QHash>
 #include <QStyle>
@@ -18,19 +17,27 @@
 #include <QStyleOptionComboBox>
 #include <QTextLayout>
 
+#ifdef KWELT_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
+
+#include <algorithm>
 #include <cmath>
 
 namespace kwelt {
 namespace {
 
-// A group box draws its title at its top, above the read-out fields, which start 360 twips
-// into the frame.
-constexpr int FrameTitleRoom = main_window_layout::data1.top / TwipsPerPixel;
 // The credits box's document margin, in pixels.
 constexpr int CreditsMargin = 1;
 // Below this the texts would fit only by being unreadable: stop shrinking there.
 constexpr double SmallestPointSize = 6.0;
 constexpr int SmallestPixelSize = 8;
+
+// Faces drawn for Thai on screens, best first: TLWG's face for user interfaces (the one kwelt
+// carries, and fontconfig's own choice for Thai), then those of Windows, then Noto's. Their
+// marks above and below stay inside a line of the Latin face, where the tall book faces
+// (Garuda, Norasi) would need a larger line and so a smaller font.
+constexpr const char* ThaiFaces[] = {"Loma", "Leelawadee UI", "Tahoma", "Noto Sans Thai UI", "Noto Sans Thai"};
 
 QSize size(const TwipsRect& r)
 {
@@ -55,13 +62,16 @@ QSize buttonTextRoom(const QStyle* style, const TwipsRect& rect)
     return style->subElementRect(QStyle::SE_PushButtonContents, &option).size();
 }
 
-QStringList entries(std::size_t band)
+// A frame draws its title at its top, above the controls it holds.
+QSize frameTitleRoom(const Control& frame, std::span<const Control> table)
 {
-    QStringList texts;
-    for (std::u16string_view entry : BandLists[band].entries) {
-        texts.append(toQString(entry));
+    int firstTop = frame.rect.height;
+    for (const Control& control : table) {
+        if (control.parent != nullptr && qstrcmp(control.parent, frame.name) == 0) {
+            firstTop = std::min(firstTop, control.rect.top);
+        }
     }
-    return texts;
+    return {size(frame.rect).width() - 16, twipsToPixels(firstTop)};
 }
 
 double sizeOf(const QFont& font)
@@ -79,60 +89,66 @@ QFont withSize(QFont font, double size, bool inPoints)
     return font;
 }
 
-} // namespace
-
-QList<TextRoom> DialogTextRooms(const QStyle* style)
+// The face for Latin text. A desktop font that names no face but a kind ("Sans Serif") gets
+// its face from fontconfig, which chooses by the locale's language: under a Thai locale that is
+// a Thai face, whose Latin letters sit small on a tall line. Ask for the face of English text.
+QString latinFace(const QFont& desktopFont)
 {
-    namespace main = main_window_layout;
-    namespace about = about_window_layout;
-
-    // The read-out texts come from the decoder itself: every digit a band can give, and the
-    // multiplier and tolerance of every position, none selected included. Bands 1 and 2 at
-    // brown and black are a standard pair, so no finding replaces a digit.
-    QStringList digits{QStringLiteral("?")};
-    QStringList multipliers;
-    QStringList tolerances;
-    for (int p = -1; p <= 9; ++p) {
-        digits.append(toQString(DecodeBands(1, BandPosition(p), 0, 0).digit2Text));
+    const QString family = desktopFont.family();
+#ifdef KWELT_FONTCONFIG
+    const QByteArray name = family.toUtf8();
+    FcPattern* pattern = FcPatternCreate();
+    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(name.constData()));
+    FcObjectSet* familyOnly = FcObjectSetBuild(FC_FAMILY, nullptr);
+    FcFontSet* faces = FcFontList(nullptr, pattern, familyOnly);
+    const bool aFace = faces != nullptr && faces->nfont > 0;
+    if (faces != nullptr) {
+        FcFontSetDestroy(faces);
     }
-    for (int p = -1; p < static_cast<int>(BandLists[2].entries.size()); ++p) {
-        multipliers.append(toQString(DecodeBands(1, 0, BandPosition(p), 0).multiplierText));
+    FcObjectSetDestroy(familyOnly);
+    if (aFace) {
+        FcPatternDestroy(pattern);
+        return family;
     }
-    for (int p = -1; p < static_cast<int>(BandLists[3].entries.size()); ++p) {
-        tolerances.append(toQString(DecodeBands(1, 0, 0, BandPosition(p)).toleranceText));
+    FcPatternAddString(pattern, FC_LANG, reinterpret_cast<const FcChar8*>("en"));
+    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result = FcResultNoMatch;
+    FcPattern* match = FcFontMatch(nullptr, pattern, &result);
+    FcChar8* matched = nullptr;
+    QString face = family;
+    if (match != nullptr && FcPatternGetString(match, FC_FAMILY, 0, &matched) == FcResultMatch) {
+        face = QString::fromUtf8(reinterpret_cast<const char*>(matched));
     }
-
-    const int creditsFrame = style->pixelMetric(QStyle::PM_DefaultFrameWidth);
-    const QSize creditsRoom
-        = size(about::Text1) - QSize(2 * (creditsFrame + CreditsMargin), 2 * (creditsFrame + CreditsMargin));
-    QStringList credits = AboutKWELT::creditsText().split(QStringLiteral("\r\n"));
-
-    // The tightest rooms first, so that a size that does not fit is found out early.
-    return {
-        {"data4", tolerances + QStringList{main_window_texts::layoutTolerance()}, size(main::data4), 1, false, true},
-        {"data3", multipliers, size(main::data3)},
-        {"data1", digits, size(main::data1)},
-        {"color1", entries(0), listTextRoom(style, main::color1), 1, false, true},
-        {"color3", entries(2), listTextRoom(style, main::color3), 1, false, true},
-        {"color4", entries(3), listTextRoom(style, main::color4), 1, false, true},
-        {"Label1", {main_window_texts::versionNote()}, size(main::Label1)},
-        {"Command1", {QStringLiteral("About"), QStringLiteral("Exit")}, buttonTextRoom(style, main::Command1)},
-        {"Frame1", {main_window_texts::valueRead()}, QSize(size(main::Frame1).width() - 16, FrameTitleRoom), 1, true,
-            true},
-        {"AboutKWELT.Command1", {QStringLiteral("OK")}, buttonTextRoom(style, about::Command1)},
-        {"Text1", credits, creditsRoom, static_cast<int>(credits.size())},
-    };
+    if (match != nullptr) {
+        FcPatternDestroy(match);
+    }
+    FcPatternDestroy(pattern);
+    return face;
+#else
+    return family;
+#endif
 }
 
-namespace {
+QString thaiFace()
+{
+    for (const char* face : ThaiFaces) {
+        const QString family = QLatin1String(face);
+        if (QFontDatabase::writingSystems(family).contains(QFontDatabase::Thai)) {
+            return family;
+        }
+    }
+    return {}; // Qt's own fallback finds what there is
+}
 
 // What the fit needs to know of one text in one font: its advance, its line, and its ink
 // around the baseline (marks above and below, and glyphs from fallback fonts, included).
 struct TextMeasure
 {
     qreal width;
-    qreal lineHeight;
+    qreal lineHeight; // whole pixels: the ascent and descent below, rounded up
     qreal ascent;
+    qreal descent;
     QRectF ink;
 };
 
@@ -143,9 +159,11 @@ class TextMeasures
 public:
     explicit TextMeasures(const QFont& font)
         : m_font(font)
+        , m_lineHeight(QFontMetricsF(font).height())
     { }
 
     const QFont& font() const { return m_font; }
+    qreal lineHeight() const { return m_lineHeight; }
 
     const TextMeasure& of(const QString& text)
     {
@@ -166,24 +184,57 @@ private:
         layout.beginLayout();
         const QTextLine line = layout.createLine();
         layout.endLayout();
-        return {line.naturalTextWidth(), line.height(), line.ascent(), QFontMetricsF(m_font).tightBoundingRect(text)};
+        return {.width = line.naturalTextWidth(),
+            .lineHeight = line.height(),
+            .ascent = line.ascent(),
+            .descent = line.descent(),
+            .ink = QFontMetricsF(m_font).tightBoundingRect(text)};
     }
 
     QFont m_font;
+    qreal m_lineHeight;
     QHash<QString, TextMeasure> m_measures;
 };
 
-bool fits(TextMeasures& measures, const TextRoom& room)
+// The measures of a text at `scale` times the size they were taken at. Ink is measured in whole
+// pixels, rounded outwards; it is taken from the middle of those pixels and rounded outwards again.
+TextMeasure scaled(const TextMeasure& m, qreal scale)
 {
-    qreal lineHeight = QFontMetricsF(measures.font()).height();
+    if (scale == 1) {
+        return m;
+    }
+    const QRectF ink = m.ink.adjusted(0.5, 0.5, -0.5, -0.5);
+    return {.width = m.width * scale,
+        .lineHeight = std::ceil((m.ascent + m.descent) * scale),
+        .ascent = m.ascent * scale,
+        .descent = m.descent * scale,
+        .ink = QRectF(QPointF(std::floor(ink.left() * scale), std::floor(ink.top() * scale)),
+            QPointF(std::ceil(ink.right() * scale), std::ceil(ink.bottom() * scale)))};
+}
+
+// The width a text needs: the advance may be wider than the ink, and so may the ink be.
+qreal widthOf(const TextMeasure& m)
+{
+    return std::max(m.width, m.ink.right()) - std::min<qreal>(0, m.ink.left());
+}
+
+qreal widthRoom(const TextRoom& room)
+{
+    return room.room.width() - (room.leftAligned ? 1 : 2);
+}
+
+// Whether the texts of `room` fit at the size of `measures`, or, for a `scale` other than 1, at
+// that multiple of it: the measures then grow in proportion, but for what Qt rounds to whole
+// pixels (line heights, ink).
+bool fits(TextMeasures& measures, const TextRoom& room, qreal scale = 1)
+{
+    qreal lineHeight = measures.lineHeight() * scale;
     for (const QString& text : room.texts) {
         if (text.isEmpty()) {
             continue;
         }
-        const TextMeasure& m = measures.of(text);
-        // The advance may be wider than the ink, and so may the ink be.
-        const qreal width = std::max(m.width, m.ink.right()) - std::min<qreal>(0, m.ink.left());
-        if (std::ceil(width) > room.room.width() - (room.leftAligned ? 1 : 2)) {
+        const TextMeasure m = scaled(measures.of(text), scale);
+        if (std::ceil(widthOf(m)) > widthRoom(room)) {
             return false;
         }
         lineHeight = std::max(lineHeight, m.lineHeight);
@@ -199,7 +250,52 @@ bool fits(TextMeasures& measures, const TextRoom& room)
     return room.lines == 1 || std::ceil(room.lines * lineHeight) <= room.room.height();
 }
 
+bool fitsAll(TextMeasures& measures, const QList<TextRoom>& rooms, qreal scale = 1)
+{
+    return std::all_of(rooms.begin(), rooms.end(), [&](const TextRoom& room) { return fits(measures, room, scale); });
+}
+
 } // namespace
+
+QList<TextRoom> textRooms(std::span<const Control> table, const QStyle* style)
+{
+    QList<TextRoom> rooms;
+    for (const Control& control : table) {
+        if (control.texts == nullptr || control.productNameFont) {
+            continue;
+        }
+        TextRoom room{.control = QLatin1String(control.name), .texts = control.texts(), .room = size(control.rect)};
+        room.leftAligned = (control.alignment & Qt::AlignHorizontal_Mask) == Qt::AlignLeft;
+        switch (control.kind) {
+        case ControlKind::List:
+            room.room = listTextRoom(style, control.rect);
+            break;
+        case ControlKind::Button:
+            room.room = buttonTextRoom(style, control.rect);
+            break;
+        case ControlKind::Frame:
+            room.room = frameTitleRoom(control, table);
+            room.atTop = true;
+            break;
+        case ControlKind::CreditsBox: {
+            for (QString& line : room.texts) {
+                line.remove(QLatin1String("\r\n"));
+            }
+            const int inset = 2 * (style->pixelMetric(QStyle::PM_DefaultFrameWidth) + CreditsMargin);
+            room.room -= QSize(inset, inset);
+            // One line a text, and the empty line after the last line break.
+            room.lines = static_cast<int>(room.texts.size()) + 1;
+            break;
+        }
+        case ControlKind::Label:
+        case ControlKind::ReadoutField:
+        case ControlKind::Picture:
+            break;
+        }
+        rooms.append(room);
+    }
+    return rooms;
+}
 
 bool fitsRoom(const QFont& font, const TextRoom& room)
 {
@@ -207,18 +303,53 @@ bool fitsRoom(const QFont& font, const TextRoom& room)
     return fits(measures, room);
 }
 
-QFont fitDialogFont(const QFont& desktopFont, const QList<TextRoom>& rooms)
+QFont dialogFace(const QFont& desktopFont)
 {
-    const bool inPoints = desktopFont.pointSizeF() > 0;
+    QFont font = desktopFont;
+    QStringList families{latinFace(desktopFont)};
+    const QString thai = thaiFace();
+    if (!thai.isEmpty() && !families.contains(thai)) {
+        families.append(thai);
+    }
+    font.setFamilies(families);
+    return font;
+}
+
+FittedFont fitFont(const QFont& font, const QList<TextRoom>& rooms)
+{
+    const bool inPoints = font.pointSizeF() > 0;
     const double step = inPoints ? 0.5 : 1.0;
     const double floor = inPoints ? SmallestPointSize : SmallestPixelSize;
-    for (double size = sizeOf(desktopFont); size > floor; size -= step) {
-        TextMeasures measures(withSize(desktopFont, size, inPoints));
-        if (std::all_of(rooms.begin(), rooms.end(), [&](const TextRoom& room) { return fits(measures, room); })) {
-            return measures.font();
+    const double own = sizeOf(font);
+    TextMeasures first(font);
+    if (fitsAll(first, rooms)) {
+        return {.font = font, .sizesMeasured = 1};
+    }
+    // Qt sets text in whole pixels, and several point sizes come to the same pixel size. The
+    // measures at the font's own size, grown in proportion, tell the largest pixel size that
+    // fits; that is tried at the largest size that comes to it, and is the size found unless the
+    // fonts' rounding to whole pixels took one more step away.
+    const qreal dpi = inPoints ? qreal(qRound(QGuiApplication::primaryScreen()->logicalDotsPerInchY())) : 72;
+    const auto pixels = [&](double size) { return qRound(size * dpi / 72); };
+    double size = own - step;
+    while (size - step > floor && !fitsAll(first, rooms, qreal(pixels(size)) / pixels(own))) {
+        size -= step;
+    }
+    int measured = 1;
+    for (; size > floor; size -= step) {
+        TextMeasures measures(withSize(font, size, inPoints));
+        ++measured;
+        if (fitsAll(measures, rooms)) {
+            return {.font = measures.font(), .sizesMeasured = measured};
         }
     }
-    return withSize(desktopFont, std::min(floor, sizeOf(desktopFont)), inPoints);
+    return {.font = withSize(font, std::min(floor, own), inPoints), .sizesMeasured = measured};
+}
+
+FittedFont fitDialogFont(const QFont& desktopFont, const QStyle* style)
+{
+    return fitFont(dialogFace(desktopFont),
+        textRooms(main_window_layout::Controls, style) + textRooms(about_window_layout::Controls, style));
 }
 
 QFont productNameFont()
@@ -228,8 +359,8 @@ QFont productNameFont()
     font.setUnderline(false);
     font.setStrikeOut(false);
     // The label has a one-pixel border all round.
-    const TextRoom room{
-        "AboutKWELT.Label1", {QStringLiteral("kWELT")}, size(about_window_layout::Label1) - QSize(0, 2)};
+    const auto& label = about_window_layout::Controls[0];
+    const TextRoom room{.control = QLatin1String(label.name), .texts = label.texts(), .room = size(label.rect) - QSize(0, 2)};
     while (!fitsRoom(font, room) && font.pointSize() > SmallestPointSize) {
         font.setPointSize(font.pointSize() - 1);
     }

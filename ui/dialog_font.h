@@ -8,15 +8,19 @@
 #include <QSize>
 #include <QStringList>
 
+#include <span>
+
 class QStyle;
 
 namespace kwelt {
+
+struct Control;
 
 // Every text that one control can ever show, and the room the control gives a text: a line
 // centred vertically in it (or set at its top), or `lines` lines stacked from its top.
 struct TextRoom
 {
-    const char* control;
+    QString control;
     QStringList texts;
     QSize room;
     int lines = 1;
@@ -24,18 +28,33 @@ struct TextRoom
     bool leftAligned = false; // starts on the room's left edge: a pixel to spare on the right only
 };
 
-// The rooms of every control of both windows that shows the dialog font, as `style` draws them.
-QList<TextRoom> DialogTextRooms(const QStyle* style);
+// The rooms of the controls of a window's table that write in the dialog font, as `style`
+// draws them.
+QList<TextRoom> textRooms(std::span<const Control> table, const QStyle* style);
 
 // True when every text of `room`, in `font`, fits inside it with a pixel to spare on each side,
 // ink above and below the line included (Thai marks and the fonts that fill in Thai glyphs).
 // Stacked lines fit when their line heights add up to no more than the room's height.
 bool fitsRoom(const QFont& font, const TextRoom& room);
 
-// The font the windows use: the desktop font's family at the largest size, no larger than
-// the desktop font's own, at which every text fits its room. Sizes go down in half points
-// (or pixels, for a font given in pixels) to a floor below which text is no longer legible.
-QFont fitDialogFont(const QFont& desktopFont, const QList<TextRoom>& rooms);
+// The faces the windows write in, at the desktop font's size: Latin text in the desktop font's
+// face, Thai in a face made for Thai on screens.
+QFont dialogFace(const QFont& desktopFont);
+
+struct FittedFont
+{
+    QFont font;
+    int sizesMeasured; // how many sizes of the font were loaded to find it
+};
+
+// `font` at the largest size, no larger than its own, at which every text fits its room.
+// Sizes go in steps of half a point (or a pixel, for a font given in pixels) down to a floor
+// below which text is no longer legible.
+FittedFont fitFont(const QFont& font, const QList<TextRoom>& rooms);
+
+// The font of the windows and their message boxes: the dialog faces fitted to the texts of both
+// windows.
+FittedFont fitDialogFont(const QFont& desktopFont, const QStyle* style);
 
 // The About window's product name, "kWELT": Times New Roman 36 point bold, or the largest size
 // below that which fits its label.

@@ -5,13 +5,12 @@
 
 #include "about_window.h"
 #include "band_combo_box.h"
+#include "control_table.h"
 #include "dialog_font.h"
 #include "fixed_window.h"
 #include "main_window_layout.h"
-#include "main_window_texts.h"
 #include "message_boxes.h"
 #include "program_picture.h"
-#include "push_button.h"
 #include "qt_text.h"
 #include "readout_label.h"
 #include "resistor_drawing.h"
@@ -40,61 +39,9 @@ namespace layout = main_window_layout;
 namespace {
 
 template <typename Widget>
-Widget* place(Widget* widget, const char* name, const TwipsRect& rect)
+Widget* control(const QWidget* window, const char* name)
 {
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(toPixels(rect));
-    return widget;
-}
-
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, const TwipsRect& rect)
-{
-    return place(new PushButton(text, parent), name, rect);
-}
-
-ReadoutLabel* makeReadoutLabel(QWidget* frame, const char* name, const QString& accessibleName, const TwipsRect& rect,
-    const QColor& background, Qt::Alignment alignment, const QString& text = {})
-{
-    auto* label = place(new ReadoutLabel(text, accessibleName, frame), name, rect);
-    label->setAlignment(alignment | Qt::AlignVCenter);
-    // Children take the window's background role unless they name their own.
-    label->setBackgroundRole(QPalette::Window);
-    label->setAutoFillBackground(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, background);
-    label->setPalette(palette);
-    return label;
-}
-
-// "Colour N", as the program's messages call the bands.
-QString colourNumber(int band)
-{
-    return QStringLiteral("สีที่ %1").arg(band);
-}
-
-BandComboBox* makeList(QWidget* parent, const char* name, int band, const TwipsRect& rect)
-{
-    auto* list = place(new BandComboBox(parent), name, rect);
-    list->setAccessibleName(colourNumber(band));
-    // Qt names a combo box by its current entry for Linux screen readers; the description
-    // still says which band it is.
-    list->setAccessibleDescription(colourNumber(band));
-    return list;
-}
-
-// "The value read, colour N": the read-out field of band N.
-QString readoutName(int band)
-{
-    return main_window_texts::valueRead() + QLatin1Char(' ') + colourNumber(band);
-}
-
-// Labels and the frame title are written in the system's button-text colour, taken from the
-// window's colours (also when the desktop's colour scheme changes).
-void useButtonTextColour(QWidget* widget, const QPalette& window)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, window.color(QPalette::ButtonText));
-    widget->setPalette(palette);
+    return window->findChild<Widget*>(QLatin1String(name));
 }
 
 #ifdef Q_OS_WIN
@@ -121,7 +68,7 @@ KWELT::KWELT(EndProgram endProgram, QWidget* parent)
 {
     setObjectName(QStringLiteral("KWELT"));
     // Worked out once: every window of the program takes this font from here.
-    setFont(fitDialogFont(QApplication::font(), DialogTextRooms(style())));
+    setFont(fitDialogFont(QApplication::font(), style()).font);
     setWindowTitle(QStringLiteral("Brandelwick : KWELT"));
     setWindowIcon(programIcon());
     setFixedSize(twipsToPixels(layout::ClientWidth), twipsToPixels(layout::ClientHeight));
@@ -129,35 +76,20 @@ KWELT::KWELT(EndProgram endProgram, QWidget* parent)
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
 
-    color1 = makeList(this, "color1", 1, layout::color1);
-    color2 = makeList(this, "color2", 2, layout::color2);
-    color3 = makeList(this, "color3", 3, layout::color3);
-    color4 = makeList(this, "color4", 4, layout::color4);
-    Command1 = makeButton(this, "Command1", QStringLiteral("About"), layout::Command1);
-    Command2 = makeButton(this, "Command2", QStringLiteral("Exit"), layout::Command2);
-
-    Frame1 = place(new QGroupBox(main_window_texts::valueRead(), this), "Frame1", layout::Frame1);
-    useButtonTextColour(Frame1, palette());
-    const QColor lightYellow(255, 255, 192);
-    const QColor lightOrange(255, 224, 192);
-    data1 = makeReadoutLabel(Frame1, "data1", readoutName(1), layout::data1, lightYellow, Qt::AlignHCenter);
-    data2 = makeReadoutLabel(Frame1, "data2", readoutName(2), layout::data2, lightYellow, Qt::AlignHCenter);
-    data3 = makeReadoutLabel(Frame1, "data3", readoutName(3), layout::data3, lightYellow, Qt::AlignHCenter);
-    data4 = makeReadoutLabel(Frame1, "data4", readoutName(4), layout::data4, lightOrange, Qt::AlignLeft,
-        main_window_texts::layoutTolerance());
-
-    Label1 = place(new QLabel(main_window_texts::versionNote(), this), "Label1", layout::Label1);
-    Label1->setAlignment(Qt::AlignCenter);
-    useButtonTextColour(Label1, palette());
-
-    Image1 = place(new PictureLabel(this), "Image1", layout::Image1);
-
-    QWidget::setTabOrder(color1, color2);
-    QWidget::setTabOrder(color2, color3);
-    QWidget::setTabOrder(color3, color4);
-    QWidget::setTabOrder(color4, Command1);
-    QWidget::setTabOrder(Command1, Command2);
-    color1->setFocus();
+    buildControls(this, layout::Controls);
+    color1 = control<BandComboBox>(this, "color1");
+    color2 = control<BandComboBox>(this, "color2");
+    color3 = control<BandComboBox>(this, "color3");
+    color4 = control<BandComboBox>(this, "color4");
+    Command1 = control<QPushButton>(this, "Command1");
+    Command2 = control<QPushButton>(this, "Command2");
+    Frame1 = control<QGroupBox>(this, "Frame1");
+    data1 = control<ReadoutLabel>(this, "data1");
+    data2 = control<ReadoutLabel>(this, "data2");
+    data3 = control<ReadoutLabel>(this, "data3");
+    data4 = control<ReadoutLabel>(this, "data4");
+    Label1 = control<QLabel>(this, "Label1");
+    Image1 = control<QLabel>(this, "Image1");
 
     connect(color1, &BandComboBox::Click, this, &KWELT::color1_Click);
     connect(color2, &BandComboBox::Click, this, &KWELT::color2_Click);
@@ -265,9 +197,8 @@ void KWELT::closeEvent(QCloseEvent* event)
 void KWELT::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::PaletteChange && Frame1 != nullptr && Label1 != nullptr) {
-        useButtonTextColour(Frame1, palette());
-        useButtonTextColour(Label1, palette());
+    if (event->type() == QEvent::PaletteChange) {
+        applyTextColours(this, layout::Controls);
     }
 #ifdef Q_OS_WIN
     // Qt disables a window's widgets, not the window itself: Windows would still let the user

@@ -3,7 +3,8 @@
 
 #pragma once
 
-#include "twips.h"
+#include "control_table.h"
+#include "main_window_texts.h"
 
 #include <array>
 
@@ -13,21 +14,40 @@ namespace kwelt::main_window_layout {
 inline constexpr int ClientWidth = 6615;
 inline constexpr int ClientHeight = 4605;
 
-// Controls, in tab order. Positions are from the window's client area, except for the
-// read-out labels, which are placed inside Frame1.
-inline constexpr TwipsRect color1{240, 1320, 2175, 330};
-inline constexpr TwipsRect color2{240, 1800, 2175, 330};
-inline constexpr TwipsRect color3{240, 2280, 2175, 330};
-inline constexpr TwipsRect color4{240, 2760, 2175, 330};
-inline constexpr TwipsRect Command1{4920, 3480, 1335, 375};
-inline constexpr TwipsRect Command2{4920, 3960, 1335, 375};
-inline constexpr TwipsRect Frame1{240, 3480, 4575, 855};
-inline constexpr TwipsRect data1{240, 360, 375, 375};
-inline constexpr TwipsRect data2{600, 360, 375, 375};
-inline constexpr TwipsRect data3{960, 360, 1815, 375};
-inline constexpr TwipsRect data4{2880, 360, 1455, 375};
-inline constexpr TwipsRect Label1{240, 720, 1335, 255};
-inline constexpr TwipsRect Image1{600, 240, 480, 480};
+inline constexpr QRgb LightYellow = qRgb(255, 255, 192);
+inline constexpr QRgb LightOrange = qRgb(255, 224, 192);
+
+// The controls, in tab order. The read-out fields are placed inside Frame1.
+inline constexpr std::array<Control, 13> Controls{{
+    {.name = "color1", .kind = ControlKind::List, .rect = {240, 1320, 2175, 330},
+        .texts = main_window_texts::listEntries<1>, .band = 1},
+    {.name = "color2", .kind = ControlKind::List, .rect = {240, 1800, 2175, 330},
+        .texts = main_window_texts::listEntries<2>, .band = 2},
+    {.name = "color3", .kind = ControlKind::List, .rect = {240, 2280, 2175, 330},
+        .texts = main_window_texts::listEntries<3>, .band = 3},
+    {.name = "color4", .kind = ControlKind::List, .rect = {240, 2760, 2175, 330},
+        .texts = main_window_texts::listEntries<4>, .band = 4},
+    {.name = "Command1", .kind = ControlKind::Button, .rect = {4920, 3480, 1335, 375},
+        .texts = main_window_texts::about},
+    {.name = "Command2", .kind = ControlKind::Button, .rect = {4920, 3960, 1335, 375},
+        .texts = main_window_texts::exit},
+    {.name = "Frame1", .kind = ControlKind::Frame, .rect = {240, 3480, 4575, 855},
+        .texts = main_window_texts::valueRead, .textColour = QPalette::ButtonText},
+    {.name = "data1", .kind = ControlKind::ReadoutField, .rect = {240, 360, 375, 375},
+        .texts = main_window_texts::firstDigits, .parent = "Frame1", .alignment = Qt::AlignCenter,
+        .background = LightYellow, .band = 1},
+    {.name = "data2", .kind = ControlKind::ReadoutField, .rect = {600, 360, 375, 375},
+        .texts = main_window_texts::secondDigits, .parent = "Frame1", .alignment = Qt::AlignCenter,
+        .background = LightYellow, .band = 2},
+    {.name = "data3", .kind = ControlKind::ReadoutField, .rect = {960, 360, 1815, 375},
+        .texts = main_window_texts::multipliers, .parent = "Frame1", .alignment = Qt::AlignCenter,
+        .background = LightYellow, .band = 3},
+    {.name = "data4", .kind = ControlKind::ReadoutField, .rect = {2880, 360, 1455, 375},
+        .texts = main_window_texts::tolerances, .parent = "Frame1", .background = LightOrange, .band = 4},
+    {.name = "Label1", .kind = ControlKind::Label, .rect = {240, 720, 1335, 255},
+        .texts = main_window_texts::versionNote, .alignment = Qt::AlignCenter, .textColour = QPalette::ButtonText},
+    {.name = "Image1", .kind = ControlKind::Picture, .rect = {600, 240, 480, 480}},
+}};
 
 // The resistor drawing: every rectangle is 735 twips high from the top at 240.
 struct DrawingRect

@@ -3,29 +3,38 @@
 
 #pragma once
 
-#include "kwelt_version.h"
+#include "qt_text.h"
 
-#include <QString>
+#include <kwelt/band_lists.h>
 
-// The main window's own texts, which the window shows and the dialog font must fit.
+#include <QStringList>
+
+// Every text each control of the main window can show, the one it has in the layout first.
 namespace kwelt::main_window_texts {
 
+// The entries of a band's list.
+template <std::size_t Band>
+QStringList listEntries()
+{
+    QStringList texts;
+    for (std::u16string_view entry : BandLists[Band - 1].entries) {
+        texts.append(toQString(entry));
+    }
+    return texts;
+}
+
+// The read-out fields start empty, but for data4's "error"; the first update replaces them with
+// what the decoder makes of the selected bands.
+QStringList firstDigits();
+QStringList secondDigits();
+QStringList multipliers();
+QStringList tolerances();
+
+QStringList about();
+QStringList exit();
 // The frame's title, "the value read".
-inline QString valueRead()
-{
-    return QStringLiteral("ค่าที่อ่านได้");
-}
-
-// data4's text in the layout, "error"; the first update replaces it.
-inline QString layoutTolerance()
-{
-    return QStringLiteral("ผิดพลาด");
-}
-
+QStringList valueRead();
 // Label1's note, "Version 1.0".
-inline QString versionNote()
-{
-    return QStringLiteral("Version ") + QLatin1String(VersionText);
-}
+QStringList versionNote();
 
 } // namespace kwelt::main_window_texts

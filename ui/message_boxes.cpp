@@ -19,6 +19,11 @@ void showFindingMessage(QWidget* parent, const QString& message)
 {
     QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationName(), message, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
+    // A window's font does not pass on to the windows it opens: the box takes it as its own, so
+    // that its Thai reads as the window's does.
+    if (parent != nullptr) {
+        box.setFont(parent->window()->font());
+    }
     box.setDefaultButton(QMessageBox::Ok);
     box.setWindowModality(Qt::ApplicationModal);
     // No system menu: a plain message box shows no icon in its title bar either (on Windows
