@@ -16,6 +16,7 @@ packages=(
     fonts-dejavu-core          # the Latin user-interface font
     fonts-liberation2          # what "Times New Roman" resolves to
     fonts-liberation           # Liberation Sans 1, one of the desktop fonts the layout is tried with
+    fonts-cantarell            # GNOME's desktop font, another
     fontconfig                 # fc-list, fc-match: the font tests choose their fonts through it
     libgtest-dev               # core tests
     libbenchmark-dev           # benchmarks

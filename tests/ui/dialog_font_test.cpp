@@ -17,6 +17,9 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QFontInfo>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -24,6 +27,8 @@
 #include <QStyleOptionComboBox>
 #include <QTest>
 #include <QTextEdit>
+
+#include <cstdio>
 
 using namespace kwelt;
 using namespace kwelt::test;
@@ -180,6 +185,23 @@ QStringList creditsMisfit(AboutKWELT& about)
     return {};
 }
 
+// The ink of "About" on its button and of "ความผิดพลาด" in data4, as "width x height" each.
+QString aboutAndErrorInk()
+{
+    KWELT window([](int) {});
+    window.Form_Load();
+    auto* about = namedChild<QPushButton>(&window, "Command1");
+    auto* field = namedChild<QLabel>(&window, "data4");
+    field->setText(QStringLiteral("ความผิดพลาด"));
+    const QRect aboutInk = textInk(about, about->rect());
+    const QRect errorInk = textInk(field, field->rect());
+    return QStringLiteral("%1 x %2, %3 x %4")
+        .arg(aboutInk.width())
+        .arg(aboutInk.height())
+        .arg(errorInk.width())
+        .arg(errorInk.height());
+}
+
 } // namespace
 
 class DialogFontTest : public QObject
@@ -203,8 +225,11 @@ private slots:
         QTest::newRow("DejaVu Sans 10") << QStringLiteral("DejaVu Sans") << 10.0;
         QTest::newRow("DejaVu Sans 11") << QStringLiteral("DejaVu Sans") << 11.0;
         QTest::newRow("DejaVu Sans 13") << QStringLiteral("DejaVu Sans") << 13.0;
+        QTest::newRow("DejaVu Sans 20") << QStringLiteral("DejaVu Sans") << 20.0;
         QTest::newRow("Liberation Sans 10") << QStringLiteral("Liberation Sans") << 10.0;
         QTest::newRow("Loma 11, a Thai-first font") << QStringLiteral("Loma") << 11.0;
+        QTest::newRow("Cantarell 11, GNOME's") << QStringLiteral("Cantarell") << 11.0;
+        QTest::newRow("Noto Sans 10, KDE's") << QStringLiteral("Noto Sans") << 10.0;
     }
 
     // Each text fits at the size chosen, and that size is the desktop's or the largest below
@@ -213,8 +238,8 @@ private slots:
     {
         QFETCH(QString, family);
         QFETCH(double, points);
-        if (!QFontDatabase::hasFamily(family)) {
-            QSKIP(qPrintable(family + QStringLiteral(" is not installed (scripts/install-deps.sh installs it)")));
+        if (!QFontDatabase::families().contains(family)) {
+            QSKIP(qPrintable(family + QStringLiteral(" is not installed")));
         }
         QFont desktop(family);
         desktop.setPointSizeF(points);
@@ -224,8 +249,10 @@ private slots:
         window.Form_Load();
         auto* about = new AboutKWELT(&window);
         const QFont chosen = window.font();
-        QCOMPARE(chosen.family(), family);
+        // The face the text is really drawn in, not the one asked for.
+        QCOMPARE(QFontInfo(chosen).family(), family);
         QVERIFY(chosen.pointSizeF() <= points);
+        QVERIFY(fitDialogFont(desktop, window.style()).sizesMeasured <= 2);
         QCOMPARE(about->font(), chosen);
         qInfo("%s %g pt: the windows use %g pt", qPrintable(family), points, chosen.pointSizeF());
 
@@ -243,13 +270,57 @@ private slots:
         delete about;
     }
 
-    // The product name keeps its face and size where it fits, as it does at 96 dots per inch.
+    // The product name keeps its face and size where it fits, as it does at 96 dots per inch:
+    // Times New Roman, or a face made to its measures.
     void productNameKeepsItsFont()
     {
-        const QFont font = productNameFont();
-        QCOMPARE(font.family(), QStringLiteral("Times New Roman"));
-        QCOMPARE(font.pointSize(), 36);
-        QCOMPARE(font.weight(), QFont::Bold);
+        KWELT window([](int) {});
+        auto* about = new AboutKWELT(&window);
+        const QFontInfo drawn(namedChild<QLabel>(about, "Label1")->font());
+        const QStringList timesFaces{
+            QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"), QStringLiteral("Tinos")};
+        QVERIFY2(timesFaces.contains(drawn.family()), qPrintable(drawn.family()));
+        QCOMPARE(drawn.pointSize(), 36);
+        QVERIFY(drawn.bold());
+        delete about;
+    }
+
+    // A Thai locale changes the face fontconfig gives the desktop's "Sans Serif", but not the
+    // windows' text: the same words come out the same size as under the C locale.
+    void thaiLocaleKeepsTheSize()
+    {
+        const auto inkUnder = [](const char* locale) {
+            QProcess child;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert(QStringLiteral("LANG"), QLatin1String(locale));
+            environment.insert(QStringLiteral("KWELT_PRINT_INK"), QStringLiteral("1"));
+            child.setProcessEnvironment(environment);
+            child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("printInk")});
+            child.waitForFinished();
+            const QString output = QString::fromUtf8(child.readAllStandardOutput());
+            const int at = output.indexOf(QLatin1String("ink: "));
+            return at < 0 ? output : output.mid(at + 5).section(QLatin1Char('\n'), 0, 0);
+        };
+        const QString c = inkUnder("C.UTF-8");
+        const QString thai = inkUnder("th_TH.UTF-8");
+        qInfo("C.UTF-8: %s; th_TH.UTF-8: %s", qPrintable(c), qPrintable(thai));
+        const QRegularExpression notDigits(QStringLiteral("[^0-9]+"));
+        const QStringList a = c.split(notDigits, Qt::SkipEmptyParts);
+        const QStringList b = thai.split(notDigits, Qt::SkipEmptyParts);
+        QCOMPARE(a.size(), 4);
+        QCOMPARE(b.size(), 4);
+        for (int i = 0; i < 4; ++i) {
+            QVERIFY2(qAbs(a[i].toInt() - b[i].toInt()) <= 1, qPrintable(c + QStringLiteral(" against ") + thai));
+        }
+    }
+
+    // Run by thaiLocaleKeepsTheSize in a process of its own, under the locale it is given.
+    void printInk()
+    {
+        if (qEnvironmentVariableIsEmpty("KWELT_PRINT_INK")) {
+            QSKIP("run by thaiLocaleKeepsTheSize");
+        }
+        std::printf("ink: %s\n", qPrintable(aboutAndErrorInk()));
     }
 
 private:
