@@ -76,6 +76,36 @@ private slots:
         processDeletions();
     }
 
+    // Exit ends the real program's process at once, with success: a click on the button of the
+    // program started as the user starts it.
+    void exitEndsTheProgram()
+    {
+        QProcess program;
+        program.setProgram(QStringLiteral(KWELT_PROGRAM));
+        program.start();
+        QVERIFY(program.waitForStarted());
+        QProcess search;
+        search.start(QStringLiteral("xdotool"),
+            {QStringLiteral("search"), QStringLiteral("--all"), QStringLiteral("--sync"),
+                QStringLiteral("--onlyvisible"), QStringLiteral("--pid"), QString::number(program.processId()),
+                QStringLiteral("--name"), QStringLiteral("KWELT")});
+        QVERIFY(search.waitForFinished(10000));
+        const QString window = QString::fromLatin1(search.readAllStandardOutput()).section(QLatin1Char('\n'), 0, 0);
+        QVERIFY(!window.isEmpty());
+        // Above the test's own main window, then the middle of its Command2.
+        xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), window});
+        xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QStringLiteral("--window"), window,
+            QStringLiteral("372"), QStringLiteral("276"), QStringLiteral("click"), QStringLiteral("1")});
+        const bool ended = program.state() == QProcess::NotRunning || program.waitForFinished(5000);
+        if (!ended) {
+            program.kill();
+            program.waitForFinished();
+        }
+        QVERIFY2(ended, "the program still runs after Exit");
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+    }
+
     // The About window opens active, with the focus in the credits: keys typed go there.
     void aboutWindowOpensWithTheFocus()
     {
