@@ -32,8 +32,13 @@ inline QStringList ok()
 
 // The controls, in tab order.
 inline constexpr std::array<Control, 4> Controls{{
-    {.name = "Label1", .kind = ControlKind::Label, .rect = {1200, 120, 3135, 975}, .texts = productName,
-        .alignment = Qt::AlignCenter, .border = true, .productNameFont = true},
+    {.name = "Label1",
+        .kind = ControlKind::Label,
+        .rect = {1200, 120, 3135, 975},
+        .texts = productName,
+        .alignment = Qt::AlignCenter,
+        .border = true,
+        .productNameFont = true},
     {.name = "Text1", .kind = ControlKind::CreditsBox, .rect = {240, 1320, 5295, 1695}, .texts = credits},
     {.name = "Command1", .kind = ControlKind::Button, .rect = {4440, 360, 1095, 495}, .texts = ok},
     {.name = "Image1", .kind = ControlKind::Picture, .rect = {240, 240, 480, 480}},

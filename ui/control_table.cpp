@@ -46,8 +46,8 @@ QWidget* makeList(const Control& control, QWidget* parent)
 QWidget* makeReadoutField(const Control& control, std::span<const Control> table, QWidget* parent)
 {
     // "The value read, colour N": the read-out field of band N.
-    auto* field = new ReadoutLabel(control.texts().value(0),
-        frameTitle(control, table) + QLatin1Char(' ') + colourNumber(control.band), parent);
+    auto* field = new ReadoutLabel(
+        control.texts().value(0), frameTitle(control, table) + QLatin1Char(' ') + colourNumber(control.band), parent);
     field->setAlignment(control.alignment);
     return field;
 }

@@ -8,10 +8,10 @@
 #include "main_window_layout.h"
 
 #include <QFontDatabase>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QHash>
+#include <QScreen>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
@@ -32,6 +32,9 @@ constexpr int CreditsMargin = 1;
 // Below this the texts would fit only by being unreadable: stop shrinking there.
 constexpr double SmallestPointSize = 6.0;
 constexpr int SmallestPixelSize = 8;
+// The pixel size at which the texts come out under the usual desktop fonts at 96 dots per inch:
+// the rooms hold "ความผิดพลาด 10%" no larger.
+constexpr int LikelyPixelSize = 11;
 
 // Faces drawn for Thai on screens, best first: TLWG's face for user interfaces (the one kwelt
 // carries, and fontconfig's own choice for Thai), then those of Windows, then Noto's. Their
@@ -96,20 +99,10 @@ QString latinFace(const QFont& desktopFont)
 {
     const QString family = desktopFont.family();
 #ifdef KWELT_FONTCONFIG
+    // A face named outright wins over the language, which decides between the faces of a kind.
     const QByteArray name = family.toUtf8();
     FcPattern* pattern = FcPatternCreate();
     FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(name.constData()));
-    FcObjectSet* familyOnly = FcObjectSetBuild(FC_FAMILY, nullptr);
-    FcFontSet* faces = FcFontList(nullptr, pattern, familyOnly);
-    const bool aFace = faces != nullptr && faces->nfont > 0;
-    if (faces != nullptr) {
-        FcFontSetDestroy(faces);
-    }
-    FcObjectSetDestroy(familyOnly);
-    if (aFace) {
-        FcPatternDestroy(pattern);
-        return family;
-    }
     FcPatternAddString(pattern, FC_LANG, reinterpret_cast<const FcChar8*>("en"));
     FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
     FcDefaultSubstitute(pattern);
@@ -321,19 +314,24 @@ FittedFont fitFont(const QFont& font, const QList<TextRoom>& rooms)
     const double step = inPoints ? 0.5 : 1.0;
     const double floor = inPoints ? SmallestPointSize : SmallestPixelSize;
     const double own = sizeOf(font);
-    TextMeasures first(font);
-    if (fitsAll(first, rooms)) {
-        return {.font = font, .sizesMeasured = 1};
-    }
-    // Qt sets text in whole pixels, and several point sizes come to the same pixel size. The
-    // measures at the font's own size, grown in proportion, tell the largest pixel size that
-    // fits; that is tried at the largest size that comes to it, and is the size found unless the
-    // fonts' rounding to whole pixels took one more step away.
+    // Qt sets text in whole pixels, and several point sizes come to the same pixel size.
     const qreal dpi = inPoints ? qreal(qRound(QGuiApplication::primaryScreen()->logicalDotsPerInchY())) : 72;
     const auto pixels = [&](double size) { return qRound(size * dpi / 72); };
-    double size = own - step;
-    while (size - step > floor && !fitsAll(first, rooms, qreal(pixels(size)) / pixels(own))) {
+
+    // The texts are measured once, at the size they most often come out at, or the font's own
+    // where that is smaller. Grown or shrunk in proportion, those measures tell the largest size
+    // that fits; a size that comes to another pixel size is confirmed there.
+    double measuredSize = own;
+    while (measuredSize - step > floor && pixels(measuredSize) > LikelyPixelSize) {
+        measuredSize -= step;
+    }
+    TextMeasures first(withSize(font, measuredSize, inPoints));
+    double size = own;
+    while (size - step > floor && !fitsAll(first, rooms, qreal(pixels(size)) / pixels(measuredSize))) {
         size -= step;
+    }
+    if (pixels(size) == pixels(measuredSize) && fitsAll(first, rooms)) {
+        return {.font = withSize(font, size, inPoints), .sizesMeasured = 1};
     }
     int measured = 1;
     for (; size > floor; size -= step) {
@@ -360,7 +358,8 @@ QFont productNameFont()
     font.setStrikeOut(false);
     // The label has a one-pixel border all round.
     const auto& label = about_window_layout::Controls[0];
-    const TextRoom room{.control = QLatin1String(label.name), .texts = label.texts(), .room = size(label.rect) - QSize(0, 2)};
+    const TextRoom room{
+        .control = QLatin1String(label.name), .texts = label.texts(), .room = size(label.rect) - QSize(0, 2)};
     while (!fitsRoom(font, room) && font.pointSize() > SmallestPointSize) {
         font.setPointSize(font.pointSize() - 1);
     }

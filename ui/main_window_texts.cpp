@@ -57,7 +57,8 @@ QStringList multipliers()
 
 QStringList tolerances()
 {
-    return decoded({QStringLiteral("ผิดพลาด")}, 0, 0, positions(4), [](const BandReadout& r) { return r.toleranceText; });
+    return decoded(
+        {QStringLiteral("ผิดพลาด")}, 0, 0, positions(4), [](const BandReadout& r) { return r.toleranceText; });
 }
 
 QStringList about()

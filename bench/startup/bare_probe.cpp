@@ -18,6 +18,7 @@ int main(int argc, char** argv)
     QApplication application(qtArgc, qtArgv);
     FirstPaintQuit quit;
     application.installEventFilter(&quit);
+    useDesktopPointSize();
     QWidget window;
     window.resize(441, 307);
     if (argc > 1 && qstrcmp(argv[1], "thai-label") == 0) {

@@ -16,6 +16,7 @@ int main(int, char** argv)
     QApplication application(qtArgc, qtArgv);
     FirstPaintQuit quit;
     application.installEventFilter(&quit);
+    useDesktopPointSize();
     kwelt::configureApplication();
     const auto window = kwelt::startUp(kwelt::endProcess);
     return QApplication::exec();

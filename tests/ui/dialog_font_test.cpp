@@ -18,11 +18,11 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QGroupBox>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QTest>
