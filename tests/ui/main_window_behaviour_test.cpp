@@ -201,6 +201,7 @@ private slots:
         QCOMPARE(box.buttonCount, 1);
         QVERIFY(box.okIsDefault);
         QVERIFY(box.okIsPlain);
+        QCOMPARE(box.font, h.window.font()); // its Thai as the window's
         QCOMPARE(box.modality, Qt::ApplicationModal);
     }
 

@@ -39,6 +39,7 @@ void ModalBoxAnswerer::poll()
     if (const QAbstractButton* ok = box->button(QMessageBox::Ok)) {
         seen.okIsPlain = ok->text() == QStringLiteral("OK") && ok->icon().isNull();
     }
+    seen.font = box->font();
     seen.modality = box->windowModality();
     if (QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(box)) {
         seen.accessibleValue = accessible->text(QAccessible::Value);

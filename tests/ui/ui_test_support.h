@@ -30,6 +30,7 @@ struct SeenBox
     QList<QAbstractButton*>::size_type buttonCount = 0;
     bool okIsDefault = false;
     bool okIsPlain = false; // reads "OK", with no icon
+    QFont font;
 
     Qt::WindowModality modality = Qt::NonModal;
     QStringList labelsMeanwhile; // data1..data4 of the main window, if one was given
