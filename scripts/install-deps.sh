@@ -26,6 +26,7 @@ packages=(
     x11-apps imagemagick       # xwd and convert: screenshots of a whole (nested Wayland) desktop
     x11-utils                  # xprop, xwininfo: what the window manager was told
     xdotool                    # keys and clicks through the X server
+    at-spi2-core dbus          # the accessibility bus: what a screen reader is told
     binutils-mingw-w64-x86-64  # windres: checks the Windows resource script
     python3-minimal python3-pefile  # reads the compiled resources back
     desktop-file-utils         # desktop-file-validate

@@ -24,6 +24,19 @@ QAccessibleInterface* accessibleChild(const QWidget* window, const char* name)
     return QAccessible::queryAccessibleInterface(namedChild<QWidget>(window, name));
 }
 
+// What the program announced to screen readers: the object's name, the kind of change, and for a
+// new value the value. A plain function gets the announcements, so they are kept here.
+QStringList announcements;
+
+void recordAnnouncement(QAccessibleEvent* event)
+{
+    QString entry = event->object()->objectName() + QLatin1Char(' ') + QString::number(event->type(), 16);
+    if (event->type() == QAccessible::ValueChanged) {
+        entry += QLatin1Char(' ') + static_cast<QAccessibleValueChangeEvent*>(event)->value().toString();
+    }
+    announcements.append(entry);
+}
+
 } // namespace
 
 class AccessibilityTest : public QObject
@@ -100,6 +113,29 @@ private slots:
             namedChild<BandComboBox>(&window, "color3")->setPosition(BandPosition(p3));
             QCOMPARE(accessibleChild(&window, "data3")->text(QAccessible::Value), multipliers[p3]);
         }
+    }
+
+    // A screen reader is told of each change of the read-out, its value and its description.
+    // Qt tells only where an accessibility bus runs: run_with_accessibility_bus.sh runs this.
+    void readoutChangesAreAnnounced()
+    {
+        if (qEnvironmentVariableIsEmpty("QT_LINUX_ACCESSIBILITY_ALWAYS_ON")) {
+            QSKIP("needs the accessibility bus of run_with_accessibility_bus.sh");
+        }
+        KWELT window([](int) {});
+        window.Form_Load();
+        window.show();
+        QTRY_VERIFY_WITH_TIMEOUT(QAccessible::isActive(), 10000);
+        announcements.clear();
+        const QAccessible::UpdateHandler previous = QAccessible::installUpdateHandler(recordAnnouncement);
+        namedChild<BandComboBox>(&window, "color3")->setPosition(6);
+        QAccessible::installUpdateHandler(previous);
+        const QString valueChanged = QString::number(QAccessible::ValueChanged, 16);
+        const QString descriptionChanged = QString::number(QAccessible::DescriptionChanged, 16);
+        QVERIFY2(announcements.contains(QStringLiteral("data3 %1 x  1000000").arg(valueChanged)),
+            qPrintable(announcements.join(QLatin1String(", "))));
+        QVERIFY2(announcements.contains(QStringLiteral("data3 %1").arg(descriptionChanged)),
+            qPrintable(announcements.join(QLatin1String(", "))));
     }
 
     void messageBoxTextIsReadable()
