@@ -36,11 +36,19 @@ constexpr int SmallestPixelSize = 8;
 // the rooms hold "ความผิดพลาด 10%" no larger.
 constexpr int LikelyPixelSize = 11;
 
-// Faces drawn for Thai on screens, best first: TLWG's face for user interfaces (the one kwelt
-// carries, and fontconfig's own choice for Thai), then those of Windows, then Noto's. Their
-// marks above and below stay inside a line of the Latin face, where the tall book faces
-// (Garuda, Norasi) would need a larger line and so a smaller font.
-constexpr const char* ThaiFaces[] = {"Loma", "Leelawadee UI", "Tahoma", "Noto Sans Thai UI", "Noto Sans Thai"};
+// Faces drawn for Thai on screens, best first. Their marks above and below stay inside a line of
+// the Latin face, where the tall book faces (Garuda, Norasi) would need a larger line and so a
+// smaller font.
+#ifdef Q_OS_WIN
+// Windows' own faces for Thai in user interfaces. Qt for Windows measures a text's ink from its
+// glyphs' boxes, which leave out the marks that shaping stacks on a Thai letter: it could not
+// tell whether another face's marks fit, and Tahoma's and Leelawadee UI's are made to.
+constexpr const char* ThaiFaces[] = {"Leelawadee UI", "Tahoma"};
+#else
+// TLWG's face for user interfaces (the one kwelt carries, and fontconfig's own choice for Thai),
+// then Noto's.
+constexpr const char* ThaiFaces[] = {"Loma", "Noto Sans Thai UI", "Noto Sans Thai"};
+#endif
 
 QSize size(const TwipsRect& r)
 {
