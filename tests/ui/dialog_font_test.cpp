@@ -22,7 +22,6 @@
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QTest>
@@ -185,23 +184,6 @@ QStringList creditsMisfit(AboutKWELT& about)
     return {};
 }
 
-// The ink of "About" on its button and of "ความผิดพลาด" in data4, as "width x height" each.
-QString aboutAndErrorInk()
-{
-    KWELT window([](int) {});
-    window.Form_Load();
-    auto* about = namedChild<QPushButton>(&window, "Command1");
-    auto* field = namedChild<QLabel>(&window, "data4");
-    field->setText(QStringLiteral("ความผิดพลาด"));
-    const QRect aboutInk = textInk(about, about->rect());
-    const QRect errorInk = textInk(field, field->rect());
-    return QStringLiteral("%1 x %2, %3 x %4")
-        .arg(aboutInk.width())
-        .arg(aboutInk.height())
-        .arg(errorInk.width())
-        .arg(errorInk.height());
-}
-
 } // namespace
 
 class DialogFontTest : public QObject
@@ -285,7 +267,7 @@ private slots:
     }
 
     // A Thai locale changes the face fontconfig gives the desktop's "Sans Serif", but not the
-    // windows' text: the same words come out the same size as under the C locale.
+    // windows' text: "About" and "ความผิดพลาด" come out the same as under the C locale.
     void thaiLocaleKeepsTheSize()
     {
         const auto inkUnder = [](const char* locale) {
@@ -297,20 +279,11 @@ private slots:
             child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("printInk")});
             child.waitForFinished();
             const QString output = QString::fromUtf8(child.readAllStandardOutput());
-            const int at = output.indexOf(QLatin1String("ink: "));
-            return at < 0 ? output : output.mid(at + 5).section(QLatin1Char('\n'), 0, 0);
+            return output.mid(output.indexOf(QLatin1String("ink: "))).section(QLatin1Char('\n'), 0, 0);
         };
         const QString c = inkUnder("C.UTF-8");
-        const QString thai = inkUnder("th_TH.UTF-8");
-        qInfo("C.UTF-8: %s; th_TH.UTF-8: %s", qPrintable(c), qPrintable(thai));
-        const QRegularExpression notDigits(QStringLiteral("[^0-9]+"));
-        const QStringList a = c.split(notDigits, Qt::SkipEmptyParts);
-        const QStringList b = thai.split(notDigits, Qt::SkipEmptyParts);
-        QCOMPARE(a.size(), 4);
-        QCOMPARE(b.size(), 4);
-        for (int i = 0; i < 4; ++i) {
-            QVERIFY2(qAbs(a[i].toInt() - b[i].toInt()) <= 1, qPrintable(c + QStringLiteral(" against ") + thai));
-        }
+        QVERIFY2(c.startsWith(QLatin1String("ink: ")), qPrintable(c));
+        QCOMPARE(inkUnder("th_TH.UTF-8"), c);
     }
 
     // Run by thaiLocaleKeepsTheSize in a process of its own, under the locale it is given.
@@ -319,7 +292,12 @@ private slots:
         if (qEnvironmentVariableIsEmpty("KWELT_PRINT_INK")) {
             QSKIP("run by thaiLocaleKeepsTheSize");
         }
-        std::printf("ink: %s\n", qPrintable(aboutAndErrorInk()));
+        KWELT window([](int) {});
+        auto* about = namedChild<QPushButton>(&window, "Command1");
+        auto* field = namedChild<QLabel>(&window, "data4");
+        field->setText(QStringLiteral("ความผิดพลาด"));
+        std::printf("ink: %s, %s\n", qPrintable(describe(textInk(about, about->rect()))),
+            qPrintable(describe(textInk(field, field->rect()))));
     }
 
 private:
