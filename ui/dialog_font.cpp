@@ -9,8 +9,10 @@
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QGuiApplication>
 #include <QHash>
+#include <QRawFont>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -40,10 +42,10 @@ constexpr int LikelyPixelSize = 11;
 // the Latin face, where the tall book faces (Garuda, Norasi) would need a larger line and so a
 // smaller font.
 #ifdef Q_OS_WIN
-// Windows' own faces for Thai in user interfaces. Qt for Windows measures a text's ink from its
-// glyphs' boxes, which leave out the marks that shaping stacks on a Thai letter: it could not
-// tell whether another face's marks fit, and Tahoma's and Leelawadee UI's are made to.
-constexpr const char* ThaiFaces[] = {"Leelawadee UI", "Tahoma"};
+// Windows' own faces for Thai in user interfaces, then TLWG's for a Windows without them, such as
+// Wine, whose Tahoma has no Thai and whose fallback is the host's tall book face: Wine finds Loma
+// among the host's fonts, and kwelt carries it for a system with no Thai face at all.
+constexpr const char* ThaiFaces[] = {"Leelawadee UI", "Tahoma", "Loma"};
 #else
 // TLWG's face for user interfaces (the one kwelt carries, and fontconfig's own choice for Thai),
 // then Noto's.
@@ -189,7 +191,32 @@ private:
             .lineHeight = line.height(),
             .ascent = line.ascent(),
             .descent = line.descent(),
-            .ink = QFontMetricsF(m_font).tightBoundingRect(text)};
+            .ink = QFontMetricsF(m_font).tightBoundingRect(text) | stackedInk(text, line)};
+    }
+
+    // The font's box of a text leaves out the marks that shaping stacks on a Thai letter (a tone
+    // mark over a vowel over a consonant), which reach higher than any one glyph: take the ink of
+    // each glyph where shaping put it, rounded out to whole pixels.
+    static QRectF stackedInk(const QString& text, const QTextLine& line)
+    {
+        QRectF ink;
+        if (std::none_of(text.begin(), text.end(), [](QChar c) { return c.isMark(); })) {
+            return ink;
+        }
+        for (const QGlyphRun& run : line.glyphRuns()) {
+            const QRawFont font = run.rawFont();
+            const QList<quint32> glyphs = run.glyphIndexes();
+            const QList<QPointF> positions = run.positions();
+            for (qsizetype i = 0; i < glyphs.size(); ++i) {
+                ink |= font.boundingRect(glyphs[i]).translated(positions[i]);
+            }
+        }
+        if (ink.isNull()) {
+            return ink;
+        }
+        ink.translate(0, -line.ascent());
+        return QRectF(QPointF(std::floor(ink.left()), std::floor(ink.top())),
+            QPointF(std::ceil(ink.right()), std::ceil(ink.bottom())));
     }
 
     QFont m_font;
@@ -242,7 +269,8 @@ bool fits(TextMeasures& measures, const TextRoom& room, qreal scale = 1)
         if (room.lines == 1) {
             const qreal height = room.room.height();
             const qreal top = room.atTop ? 0 : (height - m.lineHeight) / 2;
-            const qreal baseline = top + m.ascent;
+            // Text is drawn on whole pixels, its baseline moved down to the next one.
+            const qreal baseline = std::ceil(top + m.ascent);
             if (baseline + m.ink.top() < (room.atTop ? 0 : 1) || baseline + m.ink.bottom() > height - 1) {
                 return false;
             }
