@@ -10,6 +10,12 @@
 #include <QKeyEvent>
 #include <QSignalBlocker>
 
+#ifdef Q_OS_WIN
+#include <QStylePainter>
+
+#include <cmath>
+#endif
+
 namespace kwelt {
 
 BandComboBox::BandComboBox(QWidget* parent)
@@ -68,5 +74,24 @@ void BandComboBox::setPosition(BandPosition position)
 {
     setCurrentIndex(position);
 }
+
+#ifdef Q_OS_WIN
+// The entry is centred on the line of the list's own font, as a Windows drop-down list centres
+// it, and not on the taller line of the face Thai falls back to, which would push the marks
+// stacked on a Thai letter up against the top of the field.
+void BandComboBox::paintEvent(QPaintEvent*)
+{
+    QStylePainter painter(this);
+    painter.setPen(palette().color(QPalette::Text));
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    const QFontMetricsF metrics(font());
+    const qreal top = (field.height() - std::ceil(metrics.height())) / 2;
+    painter.setClipRect(field);
+    painter.drawText(QPointF(field.left() + 1, field.top() + std::ceil(top + metrics.ascent())), option.currentText);
+}
+#endif
 
 } // namespace kwelt

@@ -163,10 +163,12 @@ public:
     explicit TextMeasures(const QFont& font)
         : m_font(font)
         , m_lineHeight(QFontMetricsF(font).height())
+        , m_ascent(QFontMetricsF(font).ascent())
     { }
 
     const QFont& font() const { return m_font; }
     qreal lineHeight() const { return m_lineHeight; }
+    qreal ascent() const { return m_ascent; }
 
     const TextMeasure& of(const QString& text)
     {
@@ -221,6 +223,7 @@ private:
 
     QFont m_font;
     qreal m_lineHeight;
+    qreal m_ascent;
     QHash<QString, TextMeasure> m_measures;
 };
 
@@ -268,9 +271,11 @@ bool fits(TextMeasures& measures, const TextRoom& room, qreal scale = 1)
         lineHeight = std::max(lineHeight, m.lineHeight);
         if (room.lines == 1) {
             const qreal height = room.room.height();
-            const qreal top = room.atTop ? 0 : (height - m.lineHeight) / 2;
+            const qreal line = room.onFontLine ? std::ceil(measures.lineHeight() * scale) : m.lineHeight;
+            const qreal ascent = room.onFontLine ? measures.ascent() * scale : m.ascent;
+            const qreal top = room.atTop ? 0 : (height - line) / 2;
             // Text is drawn on whole pixels, its baseline moved down to the next one.
-            const qreal baseline = std::ceil(top + m.ascent);
+            const qreal baseline = std::ceil(top + ascent);
             if (baseline + m.ink.top() < (room.atTop ? 0 : 1) || baseline + m.ink.bottom() > height - 1) {
                 return false;
             }
@@ -298,6 +303,9 @@ QList<TextRoom> textRooms(std::span<const Control> table, const QStyle* style)
         switch (control.kind) {
         case ControlKind::List:
             room.room = listTextRoom(style, control.rect);
+#ifdef Q_OS_WIN
+            room.onFontLine = true;
+#endif
             break;
         case ControlKind::Button:
             room.room = buttonTextRoom(style, control.rect);

@@ -26,6 +26,7 @@ struct TextRoom
     int lines = 1;
     bool atTop = false;
     bool leftAligned = false; // starts on the room's left edge: a pixel to spare on the right only
+    bool onFontLine = false; // centred on the font's own line, not on the text's (Windows' lists)
 };
 
 // The rooms of the controls of a window's table that write in the dialog font, as `style`
