@@ -30,13 +30,7 @@ signals:
     void Click();
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-#ifdef Q_OS_WIN
     void paintEvent(QPaintEvent* event) override;
-#endif
-
-private:
-    bool m_stepping = false; // a key is moving the open list's highlight
 };
 
 } // namespace kwelt

@@ -6,6 +6,7 @@
 #include "about_window_layout.h"
 #include "control_table.h"
 #include "main_window_layout.h"
+#include "platform.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -37,20 +38,6 @@ constexpr int SmallestPixelSize = 8;
 // The pixel size at which the texts come out under the usual desktop fonts at 96 dots per inch:
 // the rooms hold "ความผิดพลาด 10%" no larger.
 constexpr int LikelyPixelSize = 11;
-
-// Faces drawn for Thai on screens, best first. Their marks above and below stay inside a line of
-// the Latin face, where the tall book faces (Garuda, Norasi) would need a larger line and so a
-// smaller font.
-#ifdef Q_OS_WIN
-// Windows' own faces for Thai in user interfaces, then TLWG's for a Windows without them, such as
-// Wine, whose Tahoma has no Thai and whose fallback is the host's tall book face: Wine finds Loma
-// among the host's fonts, and kwelt carries it for a system with no Thai face at all.
-constexpr const char* ThaiFaces[] = {"Leelawadee UI", "Tahoma", "Loma"};
-#else
-// TLWG's face for user interfaces (the one kwelt carries, and fontconfig's own choice for Thai),
-// then Noto's.
-constexpr const char* ThaiFaces[] = {"Loma", "Noto Sans Thai UI", "Noto Sans Thai"};
-#endif
 
 QSize size(const TwipsRect& r)
 {
@@ -135,8 +122,7 @@ QString latinFace(const QFont& desktopFont)
 
 QString thaiFace()
 {
-    for (const char* face : ThaiFaces) {
-        const QString family = QLatin1String(face);
+    for (const QString& family : platform::thaiFaces()) {
         if (QFontDatabase::writingSystems(family).contains(QFontDatabase::Thai)) {
             return family;
         }
@@ -303,9 +289,7 @@ QList<TextRoom> textRooms(std::span<const Control> table, const QStyle* style)
         switch (control.kind) {
         case ControlKind::List:
             room.room = listTextRoom(style, control.rect);
-#ifdef Q_OS_WIN
-            room.onFontLine = true;
-#endif
+            room.onFontLine = platform::listsCentreOnFontLine();
             break;
         case ControlKind::Button:
             room.room = buttonTextRoom(style, control.rect);

@@ -10,6 +10,7 @@
 #include "fixed_window.h"
 #include "main_window_layout.h"
 #include "message_boxes.h"
+#include "platform.h"
 #include "program_picture.h"
 #include "qt_text.h"
 #include "readout_label.h"
@@ -28,10 +29,6 @@
 #include <cstdlib>
 #include <exception>
 
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
-
 namespace kwelt {
 
 namespace layout = main_window_layout;
@@ -43,20 +40,6 @@ Widget* control(const QWidget* window, const char* name)
 {
     return window->findChild<Widget*>(QLatin1String(name));
 }
-
-#ifdef Q_OS_WIN
-// Where Windows places a new overlapped window, each a step on from the one before: asked of a
-// hidden window made for that alone, since Qt places its windows itself.
-QPoint windowsDefaultPosition()
-{
-    const HWND probe = CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
-        CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    RECT frame{};
-    GetWindowRect(probe, &frame);
-    DestroyWindow(probe);
-    return {frame.left, frame.top};
-}
-#endif
 
 } // namespace
 
@@ -200,13 +183,9 @@ void KWELT::changeEvent(QEvent* event)
     if (event->type() == QEvent::PaletteChange) {
         applyTextColours(this, layout::Controls);
     }
-#ifdef Q_OS_WIN
-    // Qt disables a window's widgets, not the window itself: Windows would still let the user
-    // move it, use its system menu or close it. Disable the native window as well.
-    if (event->type() == QEvent::EnabledChange && internalWinId() != 0) {
-        EnableWindow(reinterpret_cast<HWND>(internalWinId()), isEnabled() ? TRUE : FALSE);
+    if (event->type() == QEvent::EnabledChange) {
+        platform::followEnabledState(this);
     }
-#endif
     // While the About window keeps this window disabled, activating this window (a click on
     // it, or its taskbar button) brings the About window back to the front instead, so that
     // the way out is never hidden.
@@ -218,18 +197,10 @@ void KWELT::changeEvent(QEvent* event)
 void KWELT::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-#ifdef Q_OS_WIN
     if (!m_placed) {
         m_placed = true;
-        // A main window is an overlapped window, where Qt makes a pop-up with a caption, and
-        // Windows, not Qt, chooses where it first appears.
-        const auto window = reinterpret_cast<HWND>(winId());
-        SetWindowLongW(window, GWL_STYLE, GetWindowLongW(window, GWL_STYLE) & ~WS_POPUP);
-        const QPoint position = windowsDefaultPosition();
-        SetWindowPos(window, nullptr, position.x(), position.y(), 0, 0,
-            SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+        platform::placeMainWindow(this);
     }
-#endif
     // A click on this window while it is disabled reaches no control; its native window still
     // sees it.
     if (windowHandle() != nullptr) {

@@ -62,7 +62,7 @@ private:
     void runHandler(Handler&& handler);
 
     EndProgram m_endProgram;
-    bool m_placed = false; // placed by the window system when first shown (Windows)
+    bool m_placed = false; // placed by the window system when first shown
 
     BandComboBox* color1 = nullptr;
     BandComboBox* color2 = nullptr;

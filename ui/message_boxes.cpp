@@ -4,14 +4,11 @@
 #include "message_boxes.h"
 
 #include "fixed_window.h"
+#include "platform.h"
 
 #include <QAbstractButton>
 #include <QGuiApplication>
 #include <QMessageBox>
-
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
 
 namespace kwelt {
 
@@ -35,12 +32,7 @@ void showFindingMessage(QWidget* parent, const QString& message)
     ok->setIcon(QIcon());
     ok->setText(QStringLiteral("OK"));
     keepWindowNormal(&box); // makes the native window
-#ifdef Q_OS_WIN
-    // Qt gives the box its parent's icon; a Windows message box has none in its title bar.
-    const auto window = reinterpret_cast<HWND>(box.winId());
-    SendMessageW(window, WM_SETICON, ICON_SMALL, 0);
-    SendMessageW(window, WM_SETICON, ICON_BIG, 0);
-#endif
+    platform::removeTitleBarIcon(&box);
     box.exec();
 }
 
