@@ -7,6 +7,7 @@
 #include "control_table.h"
 #include "fixed_window.h"
 #include "kwelt_version.h"
+#include "window_fonts.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -36,6 +37,7 @@ AboutKWELT::AboutKWELT(QWidget* mainWindow)
 
     buildControls(this, layout::Controls);
     Label1 = findChild<QLabel*>(QStringLiteral("Label1"));
+    Label1->setFont(productNameFont());
     Text1 = findChild<QTextEdit*>(QStringLiteral("Text1"));
     Command1 = findChild<QPushButton*>(QStringLiteral("Command1"));
     Image1 = findChild<QLabel*>(QStringLiteral("Image1"));

@@ -4,7 +4,6 @@
 #include "control_table.h"
 
 #include "band_combo_box.h"
-#include "dialog_font.h"
 #include "program_picture.h"
 #include "push_button.h"
 #include "readout_label.h"
@@ -56,9 +55,6 @@ QWidget* makeLabel(const Control& control, QWidget* parent)
 {
     auto* label = new QLabel(control.texts().value(0), parent);
     label->setAlignment(control.alignment);
-    if (control.productNameFont) {
-        label->setFont(productNameFont());
-    }
     return label;
 }
 

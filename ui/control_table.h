@@ -39,7 +39,7 @@ struct Control
     QPalette::ColorRole textColour = QPalette::WindowText; // the system colour its text is written in
     QRgb background = 0; // a background of its own; 0 for the window's
     bool border = false; // a thin box all round
-    bool productNameFont = false; // "kWELT" in its own face, not the dialog font
+    bool productNameFont = false; // "kWELT" in its own face, which its window gives it, not the dialog font
     int band = 0; // the band a list or a read-out field stands for, 1 to 4
 };
 

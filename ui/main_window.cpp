@@ -6,7 +6,6 @@
 #include "about_window.h"
 #include "band_combo_box.h"
 #include "control_table.h"
-#include "dialog_font.h"
 #include "fixed_window.h"
 #include "main_window_layout.h"
 #include "message_boxes.h"
@@ -15,6 +14,7 @@
 #include "qt_text.h"
 #include "readout_label.h"
 #include "resistor_drawing.h"
+#include "window_fonts.h"
 
 #include <kwelt/core.h>
 

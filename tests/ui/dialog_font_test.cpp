@@ -11,7 +11,7 @@
 
 #include <about_window.h>
 #include <band_combo_box.h>
-#include <dialog_font.h>
+#include <window_fonts.h>
 #include <main_window.h>
 #include <start_up.h>
 

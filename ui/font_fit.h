@@ -16,6 +16,9 @@ namespace kwelt {
 
 struct Control;
 
+// Below this the texts would fit only by being unreadable: the fit stops shrinking there.
+inline constexpr double SmallestPointSize = 6.0;
+
 // Every text that one control can ever show, and the room the control gives a text: a line
 // centred vertically in it (or set at its top), or `lines` lines stacked from its top.
 struct TextRoom
@@ -38,10 +41,6 @@ QList<TextRoom> textRooms(std::span<const Control> table, const QStyle* style);
 // Stacked lines fit when their line heights add up to no more than the room's height.
 bool fitsRoom(const QFont& font, const TextRoom& room);
 
-// The faces the windows write in, at the desktop font's size: Latin text in the desktop font's
-// face, Thai in a face made for Thai on screens.
-QFont dialogFace(const QFont& desktopFont);
-
 struct FittedFont
 {
     QFont font;
@@ -52,13 +51,5 @@ struct FittedFont
 // Sizes go in steps of half a point (or a pixel, for a font given in pixels) down to a floor
 // below which text is no longer legible.
 FittedFont fitFont(const QFont& font, const QList<TextRoom>& rooms);
-
-// The font of the windows and their message boxes: the dialog faces fitted to the texts of both
-// windows.
-FittedFont fitDialogFont(const QFont& desktopFont, const QStyle* style);
-
-// The About window's product name, "kWELT": Times New Roman 36 point bold, or the largest size
-// below that which fits its label.
-QFont productNameFont();
 
 } // namespace kwelt

@@ -1,14 +1,11 @@
 // SPDX-FileCopyrightText: 2026 kwelt developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "dialog_font.h"
+#include "font_fit.h"
 
-#include "about_window_layout.h"
 #include "control_table.h"
-#include "main_window_layout.h"
 #include "platform.h"
 
-#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QGuiApplication>
@@ -20,10 +17,6 @@
 #include <QStyleOptionComboBox>
 #include <QTextLayout>
 
-#ifdef KWELT_FONTCONFIG
-#include <fontconfig/fontconfig.h>
-#endif
-
 #include <algorithm>
 #include <cmath>
 
@@ -33,7 +26,6 @@ namespace {
 // The credits box's document margin, in pixels.
 constexpr int CreditsMargin = 1;
 // Below this the texts would fit only by being unreadable: stop shrinking there.
-constexpr double SmallestPointSize = 6.0;
 constexpr int SmallestPixelSize = 8;
 // The pixel size at which the texts come out under the usual desktop fonts at 96 dots per inch:
 // the rooms hold "ความผิดพลาด 10%" no larger.
@@ -87,47 +79,6 @@ QFont withSize(QFont font, double size, bool inPoints)
         font.setPixelSize(static_cast<int>(size));
     }
     return font;
-}
-
-// The face for Latin text. A desktop font that names no face but a kind ("Sans Serif") gets
-// its face from fontconfig, which chooses by the locale's language: under a Thai locale that is
-// a Thai face, whose Latin letters sit small on a tall line. Ask for the face of English text.
-QString latinFace(const QFont& desktopFont)
-{
-    const QString family = desktopFont.family();
-#ifdef KWELT_FONTCONFIG
-    // A face named outright wins over the language, which decides between the faces of a kind.
-    const QByteArray name = family.toUtf8();
-    FcPattern* pattern = FcPatternCreate();
-    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(name.constData()));
-    FcPatternAddString(pattern, FC_LANG, reinterpret_cast<const FcChar8*>("en"));
-    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
-    FcDefaultSubstitute(pattern);
-    FcResult result = FcResultNoMatch;
-    FcPattern* match = FcFontMatch(nullptr, pattern, &result);
-    FcChar8* matched = nullptr;
-    QString face = family;
-    if (match != nullptr && FcPatternGetString(match, FC_FAMILY, 0, &matched) == FcResultMatch) {
-        face = QString::fromUtf8(reinterpret_cast<const char*>(matched));
-    }
-    if (match != nullptr) {
-        FcPatternDestroy(match);
-    }
-    FcPatternDestroy(pattern);
-    return face;
-#else
-    return family;
-#endif
-}
-
-QString thaiFace()
-{
-    for (const QString& family : platform::thaiFaces()) {
-        if (QFontDatabase::writingSystems(family).contains(QFontDatabase::Thai)) {
-            return family;
-        }
-    }
-    return {}; // Qt's own fallback finds what there is
 }
 
 // What the fit needs to know of one text in one font: its advance, its line, and its ink
@@ -324,18 +275,6 @@ bool fitsRoom(const QFont& font, const TextRoom& room)
     return fits(measures, room);
 }
 
-QFont dialogFace(const QFont& desktopFont)
-{
-    QFont font = desktopFont;
-    QStringList families{latinFace(desktopFont)};
-    const QString thai = thaiFace();
-    if (!thai.isEmpty() && !families.contains(thai)) {
-        families.append(thai);
-    }
-    font.setFamilies(families);
-    return font;
-}
-
 FittedFont fitFont(const QFont& font, const QList<TextRoom>& rooms)
 {
     const bool inPoints = font.pointSizeF() > 0;
@@ -370,28 +309,6 @@ FittedFont fitFont(const QFont& font, const QList<TextRoom>& rooms)
         }
     }
     return {.font = withSize(font, std::min(floor, own), inPoints), .sizesMeasured = measured};
-}
-
-FittedFont fitDialogFont(const QFont& desktopFont, const QStyle* style)
-{
-    return fitFont(dialogFace(desktopFont),
-        textRooms(main_window_layout::Controls, style) + textRooms(about_window_layout::Controls, style));
-}
-
-QFont productNameFont()
-{
-    QFont font(QStringLiteral("Times New Roman"), 36, QFont::Bold);
-    font.setItalic(false);
-    font.setUnderline(false);
-    font.setStrikeOut(false);
-    // The label has a one-pixel border all round.
-    const auto& label = about_window_layout::Controls[0];
-    const TextRoom room{
-        .control = QLatin1String(label.name), .texts = label.texts(), .room = size(label.rect) - QSize(0, 2)};
-    while (!fitsRoom(font, room) && font.pointSize() > SmallestPointSize) {
-        font.setPointSize(font.pointSize() - 1);
-    }
-    return font;
 }
 
 } // namespace kwelt
