@@ -84,7 +84,6 @@ TEST(DecodeBands, WholeDomainFollowsTheReadOutRules)
         return text;
     };
 
-    int combinations = 0;
     for (int p1 = -1; p1 <= 9; ++p1) {
         for (int p2 = -1; p2 <= 9; ++p2) {
             const CheckResult check = ExpectedCheck(p1, p2);
@@ -101,12 +100,10 @@ TEST(DecodeBands, WholeDomainFollowsTheReadOutRules)
                     ASSERT_EQ(r.finding, check.finding);
                     ASSERT_EQ(r.message, check.message);
                     ASSERT_FALSE(r.digit1Text == u"?" && r.digit2Text == u"?");
-                    ++combinations;
                 }
             }
         }
     }
-    EXPECT_EQ(combinations, 4840);
 }
 
 // A position no list can hold is rejected, whatever band it is in and whatever the others hold.

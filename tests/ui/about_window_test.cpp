@@ -81,6 +81,7 @@ private slots:
 
     void windowFrame()
     {
+        const SchemeOverride colours(QStringLiteral("two-tone")); // the button face unlike the window's
         AboutKWELT* about = openAbout();
         QVERIFY(about);
         QVERIFY(about->isVisible());

@@ -151,6 +151,9 @@ private slots:
 
     void systemColours()
     {
+        // Under colours where the button face and its text differ from the window's.
+        const SchemeOverride colours(QStringLiteral("two-tone"));
+        m_window = std::make_unique<KWELT>([](int) {});
         // The window's background is the button face; labels and the frame title use button text.
         QCOMPARE(m_window->palette().color(m_window->backgroundRole()), m_window->palette().color(QPalette::Button));
         QVERIFY(m_window->autoFillBackground());

@@ -200,7 +200,9 @@ private slots:
             }
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
-            const auto where = [&] { return qPrintable(QStringLiteral("action %1 (%2)").arg(action).arg(what)); };
+            // The message lives as long as the check that prints it.
+            const QByteArray whereText = QStringLiteral("action %1 (%2)").arg(action).arg(what).toLocal8Bit();
+            const auto where = [&] { return whereText.constData(); };
             QVERIFY2(!ended, where());
             QVERIFY2(QApplication::activeModalWidget() == nullptr, where());
             QVERIFY2(QApplication::activePopupWidget() == nullptr, where());

@@ -39,7 +39,9 @@ void ModalBoxAnswerer::poll()
     if (const QAbstractButton* ok = box->button(QMessageBox::Ok)) {
         seen.okIsPlain = ok->text() == QStringLiteral("OK") && ok->icon().isNull();
     }
-    seen.font = box->font();
+    if (const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+        seen.textFont = QFontInfo(label->font());
+    }
     seen.modality = box->windowModality();
     if (QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(box)) {
         seen.accessibleValue = accessible->text(QAccessible::Value);
@@ -100,11 +102,16 @@ QPalette schemePalette(const QString& scheme)
     if (scheme == QLatin1String("light")) {
         return QApplication::style()->standardPalette();
     }
-    if (scheme == QLatin1String("navy")) {
-        QPalette navy = QApplication::style()->standardPalette();
-        navy.setColor(QPalette::WindowText, QColor(0, 0, 128));
-        navy.setColor(QPalette::ButtonText, QColor(0, 0, 128));
-        return navy;
+    if (scheme == QLatin1String("navy") || scheme == QLatin1String("two-tone")) {
+        const bool twoTone = scheme == QLatin1String("two-tone");
+        QPalette palette = QApplication::style()->standardPalette();
+        palette.setColor(QPalette::WindowText, QColor(0, 0, 128));
+        palette.setColor(QPalette::ButtonText, twoTone ? QColor(128, 0, 0) : QColor(0, 0, 128));
+        if (twoTone) {
+            palette.setColor(QPalette::Button, QColor(212, 208, 200));
+            palette.setColor(QPalette::Window, QColor(Qt::white));
+        }
+        return palette;
     }
     const bool dark = scheme == QLatin1String("dark");
     if (!dark && scheme != QLatin1String("high contrast")) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QList>
 #include <QMessageBox>
 #include <QObject>
@@ -30,7 +31,7 @@ struct SeenBox
     QList<QAbstractButton*>::size_type buttonCount = 0;
     bool okIsDefault = false;
     bool okIsPlain = false; // reads "OK", with no icon
-    QFont font;
+    QFontInfo textFont{QFont()}; // the font the message is really drawn in
 
     Qt::WindowModality modality = Qt::NonModal;
     QStringList labelsMeanwhile; // data1..data4 of the main window, if one was given
@@ -73,7 +74,8 @@ T* namedChild(const QWidget* parent, const char* name)
 }
 
 // The colours of a desktop colour scheme: "light" (the style's standard palette), "navy" (the
-// same with navy text), "dark" (as KDE's Breeze Dark) or "high contrast" (white on black).
+// same with navy text), "two-tone" (navy window text, maroon button text, and a button face unlike
+// the window's white), "dark" (as KDE's Breeze Dark) or "high contrast" (white on black).
 QPalette schemePalette(const QString& scheme);
 
 // Makes `scheme` the application's palette while it lives, as a desktop would.
