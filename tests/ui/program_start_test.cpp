@@ -2,14 +2,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The real program, started as a process: it ignores its command line, so options meant for
-// Qt change nothing; with an unknown platform named there it would not start at all.
+// Qt change nothing; with an unknown platform named there it would not start at all. And the
+// program's end, in a process of its own: its exit status tells Exit from an unhandled error.
+
+#include <start_up.h>
 
 #include <QProcess>
 #include <QTest>
 
+#include <cstdlib>
+
 class ProgramStartTest : public QObject
 {
     Q_OBJECT
+
+public:
+    // A child run of endsWithTheStatusGiven: the program's end, before anything else.
+    static void initMain()
+    {
+        if (qEnvironmentVariableIsSet("KWELT_END_WITH")) {
+            kwelt::endProcess(qEnvironmentVariableIntValue("KWELT_END_WITH"));
+        }
+    }
 
 private slots:
     void ignoresItsCommandLine()
@@ -24,6 +38,27 @@ private slots:
         QVERIFY2(!program.waitForFinished(2000), program.readAllStandardError().constData());
         program.kill();
         program.waitForFinished();
+    }
+
+    void endsWithTheStatusGiven_data()
+    {
+        QTest::addColumn<int>("status");
+        QTest::newRow("Exit") << EXIT_SUCCESS;
+        QTest::newRow("an unhandled error") << EXIT_FAILURE;
+    }
+
+    // A caller, a session manager or a test runner sees a failure as one.
+    void endsWithTheStatusGiven()
+    {
+        QFETCH(int, status);
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("KWELT_END_WITH"), QString::number(status));
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(), {});
+        QVERIFY(child.waitForFinished());
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(child.exitCode(), status);
     }
 };
 
