@@ -3,10 +3,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
 # Makes the Debian package with cpack, twice, under the umasks builders commonly have: both are
-# the same file, byte for byte, and lintian finds no error and no warning in it.
-#   check_debian_package.sh BUILD_DIR WORK_DIR
+# the same file, byte for byte, and lintian finds no error and no warning in it. It names what the
+# program needs besides its libraries, with or without the Thai font kwelt can carry.
+#   check_debian_package.sh BUILD_DIR WORK_DIR SOURCE_DIR
 set -euo pipefail
-build=$1 work=$2
+build=$1 work=$2 source=$3
 for tool in lintian dpkg-deb dpkg-shlibdeps; do
     if ! command -v "$tool" >/dev/null; then
         echo "SKIP: $tool is missing (scripts/install-deps.sh installs it)"
@@ -24,6 +25,27 @@ for mask in 002 022; do
 done
 deb=$(ls "$work"/002/kwelt_*.deb)
 dpkg-deb --field "$deb"
+# The window system's plugins; Thai glyphs, recommended beside a font of kwelt's own and needed
+# without one; Qt's Wayland plugin, recommended.
+needs() { # BUNDLED DEPENDS RECOMMENDS
+    local thai=Recommends
+    [ "$1" = ON ] || thai=Depends
+    for need in "Depends qt6-qpa-plugins" "$thai fonts-thai-tlwg" "Recommends qt6-wayland"; do
+        local field=${need% *} package=${need#* } list=$2
+        [ "$field" = Depends ] || list=$3
+        tr ',' '\n' <<<"$list" | sed 's/ *(.*//; s/^ *//' | grep -qx "$package" ||
+            { echo "with KWELT_BUNDLE_THAI_FONT=$1, $field lacks $package: $list"; return 1; }
+    done
+}
+bundled=$(sed -n 's/^KWELT_BUNDLE_THAI_FONT:BOOL=//p' "$build/CMakeCache.txt")
+needs "$bundled" "$(dpkg-deb --field "$deb" Depends)" "$(dpkg-deb --field "$deb" Recommends)"
+# The other setting, from what its configuration hands cpack.
+other=OFF
+[ "$bundled" = ON ] || other=ON
+cmake -S "$source" -B "$work/$other" -DKWELT_BUNDLE_THAI_FONT=$other -DBUILD_TESTING=OFF \
+    -DKWELT_BUILD_BENCHMARKS=OFF >"$work/configure-$other.log" 2>&1 || { cat "$work/configure-$other.log"; exit 1; }
+field() { sed -n "s/^set(CPACK_DEBIAN_PACKAGE_$1 \"\(.*\)\")$/\1/p" "$work/$other/CPackConfig.cmake"; }
+needs "$other" "$(field DEPENDS)" "$(field RECOMMENDS)"
 if ! cmp "$deb" "$work/022/$(basename "$deb")"; then
     echo "the package differs between umask 002 and umask 022:"
     diff <(dpkg-deb --contents "$deb") <(dpkg-deb --contents "$work/022/$(basename "$deb")") || true
