@@ -4,7 +4,8 @@
 #
 # Builds Qt for 64-bit Windows from Debian's own qt6-base source with MinGW-w64, once: the result
 # goes into a cache folder outside the tree, named after the Qt version and the options, and a
-# later run finds it there. Prints the folder (the Qt prefix) on its last line.
+# later run finds it there. Prints the folder (the Qt prefix) on its last line; with --print it
+# only prints the folder, and builds nothing.
 #   KWELT_WINDOWS_CACHE   where the cache folders live (default /var/cache/kwelt-windows)
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -30,7 +31,7 @@ options_hash=$(printf '%s\n' "${configure_options[@]}" "$(cat "$here/cmake/mingw
     sha256sum | cut -c1-10)
 prefix="$cache_root/qt-$qt_version-win64-mingw-posix-$options_hash"
 
-if [ -f "$prefix/.complete" ]; then
+if [ -f "$prefix/.complete" ] || [ "${1:-}" = --print ]; then
     echo "$prefix"
     exit 0
 fi
@@ -40,19 +41,24 @@ rm -rf "$work" "$prefix"
 mkdir -p "$work"
 cd "$work"
 
-# Debian's source of the very version the host has. apt-get source needs a deb-src entry; add
-# one beside the machine's own entries where there is none.
+# Debian's source of the very version the host has. apt-get source needs a deb-src entry: where
+# the machine has none, one made from its own entries serves this download alone, with package
+# lists of its own, and the machine's sources stay as they were.
+apt_source=()
 if ! apt-get source --print-uris "qt6-base=$host_version" >/dev/null 2>&1; then
-    sed -e 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources \
-        >/etc/apt/sources.list.d/kwelt-deb-src.sources
-    apt-get -o DPkg::Lock::Timeout=300 update -q
+    mkdir -p apt/sources.list.d apt/lists/partial
+    sed -e 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources >apt/sources.list.d/debian.sources
+    apt_source=(-o Dir::Etc::SourceList=/dev/null -o Dir::Etc::SourceParts="$work/apt/sources.list.d"
+        -o Dir::State::Lists="$work/apt/lists" -o Dir::Cache::pkgcache= -o Dir::Cache::srcpkgcache=)
+    apt-get "${apt_source[@]}" update -q
 fi
-apt-get source --download-only -q "qt6-base=$host_version"
+apt-get "${apt_source[@]}" source --download-only -q "qt6-base=$host_version"
 dpkg-source --skip-patches -x qt6-base_*.dsc source >/dev/null
 cd source
 
 # Of Debian's patches only the security fixes apply here; the rest are for its Linux packages.
-grep -E '^cve' debian/patches/series | while read -r p _; do
+# A version may list none.
+for p in $(sed -n 's/^\(cve[^ ]*\).*/\1/p' debian/patches/series); do
     patch -p1 -s <"debian/patches/$p"
 done
 

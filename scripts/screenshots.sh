@@ -13,23 +13,30 @@ bash scripts/install-deps.sh
 cmake --preset default >/dev/null
 cmake --build --preset default --parallel "$(nproc)" --target kwelt_screenshots
 
-runtime=$(mktemp -d)
-trap 'rm -rf "$runtime"' EXIT
+# What is started or made on the way is stopped and removed at the end, however it ends.
+runtime=$(mktemp -d) wayland= server=
+cleanup() {
+    if [ -n "${KWELT_WINE_WORK:-}" ]; then kwelt_wine_stop; fi
+    if [ -n "$server" ]; then kill "$server" 2>/dev/null || true; fi
+    rm -rf "$runtime" ${wayland:+"$wayland"}
+}
+trap cleanup EXIT
 mkdir -p screenshots/1x screenshots/2x
 QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$runtime" ./build/tests/ui/kwelt_screenshots screenshots/1x
 QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$runtime" QT_SCALE_FACTOR=2 ./build/tests/ui/kwelt_screenshots screenshots/2x
 
 windows_tool=build-windows/tests/ui/kwelt_screenshots.exe
 if [ -f "$windows_tool" ]; then
+    # The Qt that build-windows/ was made with (KWELT_WINDOWS_CACHE tells where the cache is).
     qt=$(tail -n 1 build-windows/qt-build.log 2>/dev/null || true)
-    [ -d "$qt" ] || qt=$(ls -d /var/cache/kwelt-windows/qt-* | head -n 1)
+    [ -d "$qt" ] || qt=$(bash scripts/build-windows-qt.sh --print)
     mkdir -p screenshots/windows
     # shellcheck source=scripts/wine-env.sh
     source scripts/wine-env.sh
-    trap 'kwelt_wine_stop; rm -rf "$runtime"' EXIT
     kwelt_wine_start build-windows "$qt"
     out="Z:$(pwd)/screenshots/windows"
     QT_QPA_PLATFORM=windows wine "$windows_tool" "${out//\//\\}" 2>/dev/null | tr -d '\r'
+    kwelt_wine_stop
 fi
 
 # The real program as a Wayland client of weston, at scale 1 and 2: weston runs nested on a
@@ -42,7 +49,6 @@ if command -v weston >/dev/null && command -v xwd >/dev/null && command -v conve
     chmod 700 "$wayland"
     Xvfb -displayfd 3 -screen 0 2048x1536x24 -nolisten tcp 3>"$wayland/display" 2>/dev/null &
     server=$!
-    trap 'kill "$server" 2>/dev/null; rm -rf "$runtime" "$wayland"' EXIT
     for _ in $(seq 100); do [ -s "$wayland/display" ] && break; sleep 0.1; done
     export DISPLAY=":$(cat "$wayland/display")" XDG_RUNTIME_DIR="$wayland"
     shot() {

@@ -4,8 +4,8 @@
 #
 # CTest's emulator for the Windows build: runs one of its programs under Wine, in the prefix and
 # on the display that scripts/windows.sh set up (WINEPREFIX, DISPLAY, WINEPATH).
-export WINEDLLOVERRIDES="mscoree,mshtml="
-export WINEDEBUG=-all
+# shellcheck source=scripts/wine-env.sh
+source "$(dirname "$0")/wine-env.sh"
 # Under Wine, Qt Test's log to standard output is lost: a Qt test writes its log to a file,
 # which is then shown as its output.
 if grep -q 'Qt6Test\.dll' "$1" 2>/dev/null; then

@@ -50,6 +50,7 @@ else
 fi
 # The manual page reads as one.
 if command -v man >/dev/null; then
-    man -l "$work/usr/share/man/man1/kwelt.1.gz" 2>/dev/null | grep -q "kwelt - read the colour code"
+    page=$(man -l "$work/usr/share/man/man1/kwelt.1.gz" 2>/dev/null)
+    grep -q "kwelt - read the colour code" <<<"$page"
 fi
 echo "installed tree complete: $(cd "$work/usr" && find . -type f | wc -l) files"
