@@ -39,6 +39,7 @@ packages=(
     dpkg-dev                   # dpkg-shlibdeps for the package's dependencies
     file                       # cpack's strip step asks what each file is
     librsvg2-bin               # rsvg-convert: the scalable icon is checked against the drawing
+    man-db                     # man: the manual page is read as a reader sees it
 )
 
 if [ "${1:-}" = windows ]; then

@@ -18,5 +18,5 @@ appstreamcli validate --no-net --pedantic --explain "$2"
 if command -v appstream-util >/dev/null; then
     appstream-util validate --nonet "$2"
 else
-    echo "appstream-util is missing (Debian's appstream-util): its stricter rules are not checked"
+    echo "SKIP: appstream-util is missing (Debian's appstream-util): its stricter rules are not checked"
 fi

@@ -46,11 +46,13 @@ elif command -v hardening-check >/dev/null; then
     # files (crt1.o) do not: no program linked there can show it, so it is not asked for.
     hardening-check --nocfprotection "$work/usr/bin/kwelt"
 else
-    echo "hardening-check is missing (Debian's devscripts): the program's hardening is not checked"
+    echo "SKIP: hardening-check is missing (Debian's devscripts): the program's hardening is not checked"
 fi
 # The manual page reads as one.
 if command -v man >/dev/null; then
     page=$(man -l "$work/usr/share/man/man1/kwelt.1.gz" 2>/dev/null)
     grep -q "kwelt - read the colour code" <<<"$page"
+else
+    echo "SKIP: man is missing (Debian's man-db): the manual page is not read"
 fi
 echo "installed tree complete: $(cd "$work/usr" && find . -type f | wc -l) files"

@@ -171,12 +171,14 @@ private slots:
         QTest::addColumn<int>("block");
         QTest::addColumn<QPoint>("margin"); // where the drawing starts
         QTest::addColumn<uint>("ground"); // around the drawing and under its transparent pixels
+        // Only a build for the desktops that use them (not Windows) makes the desktop icons.
         const auto icon = [](int size, const char* drawing, int block, const char* name) {
             const QString dir = QStringLiteral(KWELT_ICON_DIR);
-            QTest::addRow("%d px, %s", size, name)
-                << (dir.isEmpty() ? QString()
-                                  : dir + QStringLiteral("/hicolor/%1x%1/apps/" KWELT_APP_ID ".png").arg(size))
-                << QSize(size, size) << QString::fromLatin1(drawing) << block << QPoint() << 0u;
+            if (!dir.isEmpty()) {
+                QTest::addRow("%d px, %s", size, name)
+                    << dir + QStringLiteral("/hicolor/%1x%1/apps/" KWELT_APP_ID ".png").arg(size) << QSize(size, size)
+                    << QString::fromLatin1(drawing) << block << QPoint() << 0u;
+            }
         };
         icon(16, "kwelt_icon_16.txt", 1, "drawn for it");
         icon(24, "kwelt_icon_24.txt", 1, "drawn for it");
@@ -200,9 +202,6 @@ private slots:
         QFETCH(int, block);
         QFETCH(QPoint, margin);
         QFETCH(uint, ground);
-        if (file.isEmpty()) {
-            QSKIP("this build makes no desktop icons (a Windows build)");
-        }
         QImage image;
         QVERIFY(image.load(file));
         image = image.convertToFormat(QImage::Format_ARGB32);
@@ -227,12 +226,10 @@ private slots:
         }
     }
 
+#ifdef KWELT_DESKTOP_ICONS
     // The scalable icon, drawn by librsvg at 32 px, is the drawing pixel for pixel.
     void scalableIconIsTheDrawing()
     {
-        if (QStringLiteral(KWELT_ICON_DIR).isEmpty()) {
-            QSKIP("this build makes no desktop icons (a Windows build)");
-        }
         const QString rsvg = QStandardPaths::findExecutable(QStringLiteral("rsvg-convert"));
         if (rsvg.isEmpty()) {
             QSKIP("rsvg-convert is missing (scripts/install-deps.sh installs it)");
@@ -248,6 +245,7 @@ private slots:
         QVERIFY(drawn.load(png));
         QCOMPARE(drawn.convertToFormat(QImage::Format_ARGB32), picture::ToImage(*m_grid));
     }
+#endif
 
 private:
     std::optional<picture::Grid> m_grid;

