@@ -20,6 +20,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
 #include <QtEndian>
@@ -184,6 +185,10 @@ private slots:
         QVERIFY(windowIcon(main, ICON_SMALL) != nullptr);
         QVERIFY(isTheProgramPicture(windowIcon(main, ICON_BIG)));
     }
+
+    // Windows' own look, from the style plugin beside kwelt.exe: not Qt's plain fallback, which is
+    // also called "Windows".
+    void drawsInWindowsOwnStyle() { QCOMPARE(m_main->style()->name(), QStringLiteral("windowsvista")); }
 
     void aboutWindow()
     {
