@@ -12,6 +12,7 @@ packages=(
     g++ cmake make pkg-config  # toolchain
     qt6-base-dev               # Qt Widgets, Qt Test
     libfontconfig-dev          # the dialog font's Latin face, asked of fontconfig
+    libwayland-dev wayland-protocols libwayland-bin qt6-base-private-dev  # asking a Wayland compositor to activate a window
     fonts-thai-tlwg            # Thai glyphs for every text of the program
     fonts-dejavu-core          # the Latin user-interface font
     fonts-liberation2          # what "Times New Roman" resolves to
@@ -23,6 +24,7 @@ packages=(
     xvfb xauth                 # a real X display for screenshots and window-manager tests
     openbox                    # a real window manager for the focus tests
     weston qt6-wayland         # a Wayland compositor, and Qt's client side of it
+    mutter                     # GNOME's compositor, nested on Xvfb, for focus under real input
     x11-apps imagemagick       # xwd and convert: screenshots of a whole (nested Wayland) desktop
     x11-utils                  # xprop, xwininfo: what the window manager was told
     xdotool                    # keys and clicks through the X server

@@ -11,14 +11,15 @@
 #include <optional>
 
 namespace kwelt {
-namespace {
 
-// QWidget's own setVisible, not a dialog's: hiding a message box through QDialog would end it.
 void showAnew(QWidget* window)
 {
+    // QWidget's own setVisible, not a dialog's: hiding a message box through QDialog would end it.
     window->QWidget::setVisible(false);
     window->QWidget::setVisible(true);
 }
+
+namespace {
 
 void showChildrenAnew(QWidget* window)
 {

@@ -17,6 +17,10 @@ bool onWayland();
 // with it, so that the compositor keeps them above it again.
 void keepWindowNormal(QWidget* window);
 
+// Hides `window` and shows it again, as a new window to the window system, which stacks it on top
+// and gives it the keyboard. A modal message box stays modal, its answer still awaited.
+void showAnew(QWidget* window);
+
 // Makes `child` a child of `parent` for a Wayland compositor, which then keeps it above
 // `parent`. Elsewhere the windows stay as independent as they are. Call before `child` is shown.
 void makeChildOnWayland(QWidget* child, QWidget* parent);

@@ -14,6 +14,7 @@
 #include "qt_text.h"
 #include "readout_label.h"
 #include "resistor_drawing.h"
+#include "window_activation.h"
 #include "window_fonts.h"
 
 #include <kwelt/core.h>
@@ -81,6 +82,7 @@ KWELT::KWELT(EndProgram endProgram, QWidget* parent)
     connect(Command1, &QPushButton::clicked, this, &KWELT::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &KWELT::Command2_Click);
     keepWindowNormal(this);
+    m_activation = WindowActivation::create(this);
 }
 
 void KWELT::Form_Load()
@@ -188,9 +190,14 @@ void KWELT::changeEvent(QEvent* event)
     }
     // While the About window keeps this window disabled, activating this window (a click on
     // it, or its taskbar button) brings the About window back to the front instead, so that
-    // the way out is never hidden.
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !isEnabled()) {
-        bringAboutWindowBack();
+    // the way out is never hidden; and so, where the window system leaves it to the program, the
+    // message box that blocks it.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        if (!isEnabled()) {
+            bringAboutWindowBack();
+        } else if (QApplication::activeModalWidget() != nullptr) {
+            bringBoxBack();
+        }
     }
 }
 
@@ -226,16 +233,22 @@ void KWELT::bringAboutWindowBack()
         // Minimized, it would keep this window disabled out of sight. Done once the activation
         // of this window has run its course, or it would win over the About window's.
         QMetaObject::invokeMethod(
-            about,
-            [about] {
-                about->setWindowState(about->windowState() & ~Qt::WindowMinimized);
-                about->show();
-                about->raise();
-                about->activateWindow();
-            },
-            Qt::QueuedConnection);
+            about, [this, about] { m_activation->bringBack(about); }, Qt::QueuedConnection);
         break;
     }
+}
+
+void KWELT::bringBoxBack()
+{
+    // Once this window's activation has run its course, as for the About window.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (QWidget* box = QApplication::activeModalWidget()) {
+                m_activation->blockedByBox(box);
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 template <typename Handler>

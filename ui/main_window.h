@@ -17,6 +17,7 @@ namespace kwelt {
 
 class BandComboBox;
 class ReadoutLabel;
+class WindowActivation;
 
 // The main window: four band lists, the read-out, the resistor drawing, About and Exit.
 class KWELT : public QWidget
@@ -55,6 +56,8 @@ private:
 
     // Restores the About window if it is minimized and brings it to the front, active.
     void bringAboutWindowBack();
+    // Hands the keyboard back to the modal message box that blocks this window.
+    void bringBoxBack();
 
     // Runs an event handler. An error that escapes it is reported and ends the program; it
     // never travels on through Qt's event loop.
@@ -62,6 +65,7 @@ private:
     void runHandler(Handler&& handler);
 
     EndProgram m_endProgram;
+    WindowActivation* m_activation; // hands the keyboard back to the window that blocks this one
     bool m_placed = false; // placed by the window system when first shown
 
     BandComboBox* color1 = nullptr;

@@ -1,0 +1,18 @@
+// SPDX-FileCopyrightText: 2026 kwelt developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Builds without Wayland's client library (Windows, and Linux builds without it): the window
+// system raises and focuses a window on the program's request.
+
+#include "window_activation.h"
+
+#include <QWidget>
+
+namespace kwelt {
+
+WindowActivation* WindowActivation::create(QWidget* mainWindow)
+{
+    return new WindowActivation(mainWindow);
+}
+
+} // namespace kwelt
