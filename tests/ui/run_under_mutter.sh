@@ -1,0 +1,52 @@
+#!/bin/bash
+# SPDX-FileCopyrightText: 2026 kwelt developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# Runs a test as a Wayland client of mutter, GNOME's compositor, nested in a window on a private
+# X display, in a D-Bus session of its own. The test drives the pointer and keys with xdotool
+# through that display (DISPLAY), so that its input passes through the compositor as a user's
+# does, with the serials and focus changes that come with it.
+#   run_under_mutter.sh PROGRAM [ARGUMENTS...]
+set -u
+for tool in Xvfb mutter dbus-run-session xdotool import; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "SKIP: $tool is missing (scripts/install-deps.sh installs it)"
+        exit 77
+    fi
+done
+if ! ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1; then
+    echo "SKIP: Qt's Wayland platform is missing (Debian's qt6-wayland)"
+    exit 77
+fi
+
+work=$(mktemp -d)
+chmod 700 "$work"
+cleanup() {
+    [ -n "${server:-}" ] && kill "$server" 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+server=$!
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+export DISPLAY=":$(cat "$work/display")" XDG_RUNTIME_DIR="$work"
+# mutter's nested window fills the display, at its top left corner.
+export MUTTER_DEBUG_DUMMY_MODE_SPECS=1024x768
+# shellcheck disable=SC2016
+dbus-run-session -- bash -c 'mutter --nested --wayland --no-x11 --wayland-display=kwelt-test >"$XDG_RUNTIME_DIR/mutter.log" 2>&1 &
+    compositor=$!
+    for _ in $(seq 100); do
+        [ -S "$XDG_RUNTIME_DIR/kwelt-test" ] && break
+        sleep 0.1
+    done
+    WAYLAND_DISPLAY=kwelt-test QT_QPA_PLATFORM=wayland "$@"
+    status=$?
+    [ "$status" -eq 0 ] || cat "$XDG_RUNTIME_DIR/mutter.log"
+    kill "$compositor" 2>/dev/null
+    wait "$compositor" 2>/dev/null
+    exit "$status"' run "$@" 2> >(grep -v 'Failed to set fd limit' >&2)
