@@ -4,32 +4,35 @@
 # kwelt.exe with everything it needs beside it, as a portable zip and an installer: cpack in
 # the build folder makes both (the installer with NSIS).
 
-# kwelt.exe sits at the top, the Qt libraries beside it and Qt's plugins in the folders where
-# Qt looks for them next to the program.
+# kwelt.exe sits at the top. Linked with a static Qt (scripts/windows.sh builds one), it holds
+# Qt, its plugins and the MinGW run time, and is all there is to run. With a shared Qt (Qt's own
+# kits), the Qt libraries go beside it and Qt's plugins into the folders where Qt looks for them
+# next to the program.
 install(TARGETS kwelt RUNTIME DESTINATION .)
-install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets> DESTINATION .)
-install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
-install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
-# No image format plugin: the program picture is a PNG, which Qt reads itself, and the icons of
-# kwelt.exe come from its own resources.
-
-# The compiler's own run-time libraries, which Qt and kwelt link to.
-if(MINGW)
-    foreach(library libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
-        execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${library}
-            OUTPUT_VARIABLE path OUTPUT_STRIP_TRAILING_WHITESPACE)
-        if(NOT EXISTS "${path}")
-            message(FATAL_ERROR "The MinGW run-time library ${library} was not found")
-        endif()
-        install(FILES ${path} DESTINATION .)
-    endforeach()
+if(NOT KWELT_STATIC_QT)
+    install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets> DESTINATION .)
+    install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
+    install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
+    # No image format plugin: the program picture is a PNG, which Qt reads itself, and the icons of
+    # kwelt.exe come from its own resources.
+    # The compiler's own run-time libraries, which Qt and kwelt link to.
+    if(MINGW)
+        foreach(library libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+            execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${library}
+                OUTPUT_VARIABLE path OUTPUT_STRIP_TRAILING_WHITESPACE)
+            if(NOT EXISTS "${path}")
+                message(FATAL_ERROR "The MinGW run-time library ${library} was not found")
+            endif()
+            install(FILES ${path} DESTINATION .)
+        endforeach()
+    endif()
 endif()
 
 # The licences of all that is shipped: kwelt's, Qt's, and the MinGW run time's.
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/LICENSES/ DESTINATION licenses/kwelt)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/debian/copyright DESTINATION licenses/kwelt RENAME COPYRIGHT.txt)
-get_target_property(qt_core_dll Qt6::Core IMPORTED_LOCATION_RELEASE)
-get_filename_component(qt_prefix "${qt_core_dll}" DIRECTORY)
+get_target_property(qt_core_file Qt6::Core IMPORTED_LOCATION_RELEASE)
+get_filename_component(qt_prefix "${qt_core_file}" DIRECTORY)
 get_filename_component(qt_prefix "${qt_prefix}" DIRECTORY)
 if(EXISTS "${qt_prefix}/LICENSES")
     install(DIRECTORY ${qt_prefix}/LICENSES/ DESTINATION licenses/qt)

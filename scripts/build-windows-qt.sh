@@ -15,12 +15,18 @@ cache_root=${KWELT_WINDOWS_CACHE:-/var/cache/kwelt-windows}
 host_version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
 qt_version=${host_version%%+*}
 
-# Only what kwelt and its tests use: Core, Gui, Widgets and Test, the windows, offscreen and
-# minimal platforms, the windowsvista style and the ico image format. The offscreen platform
-# needs FreeType, which Qt brings along. Tablet support needs the
-# wintab headers, which neither Debian's cleaned source nor MinGW has.
+# Static libraries, the MinGW run time linked in as well, so that kwelt.exe is one file. Each
+# function and datum in a section of its own, so that the linker keeps only what a program uses;
+# optimised for size, which makes kwelt.exe a third smaller than -O2 does. Only what kwelt and its
+# tests use: Core, Gui, Widgets and Test, the windows, offscreen and minimal platforms, the
+# windowsvista style and the ico image format; no MIME database, style sheets, graphics view or
+# animated images, which the styles and widgets would otherwise link in. The offscreen platform
+# needs FreeType, which Qt brings along. Tablet support needs the wintab headers, which neither
+# Debian's cleaned source nor MinGW has.
 configure_options=(
-    -release -shared -xplatform win32-g++ -qt-host-path /usr
+    -release -static -static-runtime -gc-binaries -optimize-size
+    -no-feature-mimetype -no-feature-style-stylesheet -no-feature-graphicsview -no-feature-movie
+    -xplatform win32-g++ -qt-host-path /usr
     -nomake examples -nomake tests
     -no-opengl -no-dbus -no-vulkan -no-pkg-config -no-icu -no-zstd -qt-freetype -no-fontconfig
     -qt-zlib -qt-pcre -qt-libpng -no-libjpeg -qt-harfbuzz -qt-doubleconversion

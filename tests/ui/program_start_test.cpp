@@ -30,6 +30,12 @@ private slots:
     {
         QProcess program;
         program.setProgram(QStringLiteral(KWELT_PROGRAM));
+        if (QSysInfo::kernelType() == QLatin1String("winnt")) {
+            // kwelt.exe carries Windows' own platform alone, not the tests' offscreen one.
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("windows"));
+            program.setProcessEnvironment(environment);
+        }
         program.setArguments({QStringLiteral("-platform"), QStringLiteral("no-such-platform"), QStringLiteral("-style"),
             QStringLiteral("no-such-style")});
         program.start();
