@@ -42,6 +42,26 @@ foreach(doc gcc-mingw-w64-base mingw-w64-common)
         install(FILES /usr/share/doc/${doc}/copyright DESTINATION licenses/mingw-w64 RENAME ${doc}.txt)
     endif()
 endforeach()
+# What kwelt.exe holds, under which licences, and where the corresponding source is. A Qt built by
+# scripts/build-windows-qt.sh says in its SOURCE.txt where it comes from.
+if(KWELT_STATIC_QT)
+    set(KWELT_CONTENTS "kwelt.exe is one program file. Besides kwelt, it holds Qt ${Qt6_VERSION} (its Core,
+Gui and Widgets libraries, with the windows platform and windowsvista style plugins)
+and the MinGW-w64 run time (GCC's libstdc++ and libgcc, and winpthreads).")
+else()
+    set(KWELT_CONTENTS "kwelt.exe uses Qt ${Qt6_VERSION} (its Core, Gui and Widgets libraries and the windows
+platform and windowsvista style plugins beside it) and the MinGW-w64 run time.")
+endif()
+if(EXISTS "${qt_prefix}/SOURCE.txt")
+    file(READ "${qt_prefix}/SOURCE.txt" KWELT_QT_SOURCE)
+    string(STRIP "${KWELT_QT_SOURCE}" KWELT_QT_SOURCE)
+else()
+    set(KWELT_QT_SOURCE "Qt ${Qt6_VERSION}, whose source The Qt Company publishes at
+https://download.qt.io/archive/qt/.")
+endif()
+configure_file(${PROJECT_SOURCE_DIR}/resources/licenses-README.txt.in ${CMAKE_BINARY_DIR}/licenses-README.txt @ONLY
+    NEWLINE_STYLE CRLF)
+install(FILES ${CMAKE_BINARY_DIR}/licenses-README.txt DESTINATION licenses RENAME README.txt)
 
 # Everything shipped is stripped of its debugging sections: they were over half the download.
 if(CMAKE_STRIP)

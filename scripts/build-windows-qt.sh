@@ -64,7 +64,8 @@ cd source
 
 # Of Debian's patches only the security fixes apply here; the rest are for its Linux packages.
 # A version may list none.
-for p in $(sed -n 's/^\(cve[^ ]*\).*/\1/p' debian/patches/series); do
+security=$(sed -n 's/^\(cve[^ ]*\).*/\1/p' debian/patches/series)
+for p in $security; do
     patch -p1 -s <"debian/patches/$p"
 done
 
@@ -82,6 +83,16 @@ cmake --build . --parallel "$(nproc)"
 cmake --install .
 mkdir -p "$prefix/LICENSES"
 cp ../source/LICENSES/*.txt "$prefix/LICENSES/"
+# Where this Qt comes from, for the notice that goes with a program that contains it.
+source_files=$(cd "$work" && ls qt6-base_*.dsc qt6-base_*.tar.* | paste -sd, | sed 's/,/, /g')
+cat >"$prefix/SOURCE.txt" <<EOF_SOURCE
+Qt $qt_version, built from Debian's qt6-base $host_version source package ($source_files) as
+found at https://snapshot.debian.org/package/qt6-base/$host_version/, with Debian's security
+patches applied (${security//$'\n'/, }), and with the one change that kwelt's
+scripts/build-windows-qt.sh makes (src/plugins/platforms/windows/qwindowsintegration.cpp uses the
+DirectWrite font database only where Direct2D is built), configured with:
+${configure_options[*]}
+EOF_SOURCE
 touch "$prefix/.complete"
 cd /
 rm -rf "$work"
