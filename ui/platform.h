@@ -19,6 +19,9 @@ namespace kwelt::platform {
 // smaller font.
 QStringList thaiFaces();
 
+// True where the system has a face that writes Thai, so that kwelt need not add the one it carries.
+bool hasThaiFace();
+
 // True where a drop-down list centres its entry on the line of its own font rather than on the
 // line of the tallest face the entry is drawn in. The font fit must place the text as it is drawn.
 bool listsCentreOnFontLine();

@@ -5,6 +5,8 @@
 
 #include "platform.h"
 
+#include <QFontDatabase>
+
 namespace kwelt::platform {
 
 QStringList thaiFaces()
@@ -12,6 +14,12 @@ QStringList thaiFaces()
     // TLWG's face for user interfaces (the one kwelt carries, and fontconfig's own choice for
     // Thai), then Noto's.
     return {QStringLiteral("Loma"), QStringLiteral("Noto Sans Thai UI"), QStringLiteral("Noto Sans Thai")};
+}
+
+bool hasThaiFace()
+{
+    // Any face at all: Qt falls back on it for Thai, and fontconfig answers at once.
+    return !QFontDatabase::families(QFontDatabase::Thai).isEmpty();
 }
 
 bool listsCentreOnFontLine()

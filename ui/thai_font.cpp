@@ -3,6 +3,8 @@
 
 #include "thai_font.h"
 
+#include "platform.h"
+
 #include <QFontDatabase>
 #include <QStringList>
 
@@ -11,7 +13,7 @@ namespace kwelt {
 QString provideThaiFont()
 {
 #ifdef KWELT_BUNDLE_THAI_FONT
-    if (!QFontDatabase::families(QFontDatabase::Thai).isEmpty()) {
+    if (platform::hasThaiFace()) {
         return {};
     }
     const int id = QFontDatabase::addApplicationFont(QStringLiteral(":/kwelt/fonts/Loma.ttf"));

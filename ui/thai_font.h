@@ -7,11 +7,11 @@
 
 namespace kwelt {
 
-// Makes sure the Thai texts can be shown: where the system has no font with Thai glyphs, the
-// font kwelt carries (Loma) is added to the program's fonts, so that Qt falls back to it.
-// A system Thai font always wins, and a build without the carried font adds nothing. Returns
-// the family added, or an empty string when none was needed. Call once, after the QApplication exists and before any
-// window is made.
+// Makes sure the Thai texts can be shown: where the system has no font with Thai glyphs (on
+// Windows, none of the faces kwelt writes Thai in), the font kwelt carries (Loma) is added to the
+// program's fonts, so that Qt falls back to it. A system Thai font always wins, and a build
+// without the carried font adds nothing. Returns the family added, or an empty string when none
+// was needed. Call once, after the QApplication exists and before any window is made.
 QString provideThaiFont();
 
 } // namespace kwelt
