@@ -33,8 +33,27 @@ configure_options=(
     -no-feature-direct2d -no-feature-sql -no-feature-network -no-feature-printsupport
     -no-feature-concurrent -no-feature-xml -no-feature-tabletevent
 )
-options_hash=$(printf '%s\n' "${configure_options[@]}" "$(cat "$here/cmake/mingw-w64-x86_64.cmake")" |
-    sha256sum | cut -c1-10)
+
+# kwelt's changes to Qt's source, applied after Debian's security fixes. Each must apply: a Qt
+# version where one no longer does stops the build here.
+change_source() {
+    # With Direct2D off, the windows platform plugin still names the DirectWrite font database
+    # that only the Direct2D build defines; guard that use as the rest of the file does.
+    sed -i 's/QT_CONFIG(directwrite3)$/QT_CONFIG(directwrite3) \&\& QT_CONFIG(direct2d)/' \
+        src/plugins/platforms/windows/qwindowsintegration.cpp
+    grep -q 'QT_CONFIG(directwrite3) && QT_CONFIG(direct2d)' src/plugins/platforms/windows/qwindowsintegration.cpp
+    # Before its first top-level window, the windows platform asks Direct3D 9 which graphics card
+    # drives which screen, to keep OpenGL windows off a second card's screen (QTBUG-50371). This
+    # Qt has no OpenGL, and under Wine the question sets up an OpenGL driver: 0.4 s of kwelt's
+    # start. Ask it only where OpenGL is built.
+    sed -i 's|^\( *\)const QScreen \*screenForGL = QWindowsWindow::forcedScreenForGLWindow(w);$|#if QT_CONFIG(opengl)\n&\n#else\n\1const QScreen *screenForGL = nullptr;\n#endif|' \
+        src/plugins/platforms/windows/qwindowswindow.cpp
+    grep -q 'const QScreen \*screenForGL = nullptr;' src/plugins/platforms/windows/qwindowswindow.cpp
+}
+
+# The cache folder's name changes with the options, the compiler settings and the changes above.
+options_hash=$(printf '%s\n' "${configure_options[@]}" "$(cat "$here/cmake/mingw-w64-x86_64.cmake")" \
+    "$(declare -f change_source)" | sha256sum | cut -c1-10)
 prefix="$cache_root/qt-$qt_version-win64-mingw-posix-$options_hash"
 
 if [ -f "$prefix/.complete" ] || [ "${1:-}" = --print ]; then
@@ -69,10 +88,7 @@ for p in $security; do
     patch -p1 -s <"debian/patches/$p"
 done
 
-# With Direct2D off, the windows platform plugin still names the DirectWrite font database that
-# only the Direct2D build defines; guard that use as the rest of the file does.
-sed -i 's/QT_CONFIG(directwrite3)$/QT_CONFIG(directwrite3) \&\& QT_CONFIG(direct2d)/' \
-    src/plugins/platforms/windows/qwindowsintegration.cpp
+change_source
 
 mkdir -p ../build
 cd ../build
@@ -85,12 +101,13 @@ mkdir -p "$prefix/LICENSES"
 cp ../source/LICENSES/*.txt "$prefix/LICENSES/"
 # Where this Qt comes from, for the notice that goes with a program that contains it.
 source_files=$(cd "$work" && ls qt6-base_*.dsc qt6-base_*.tar.* | paste -sd, | sed 's/,/, /g')
-cat >"$prefix/SOURCE.txt" <<EOF_SOURCE
+fmt -w 96 <<EOF_SOURCE >"$prefix/SOURCE.txt"
 Qt $qt_version, built from Debian's qt6-base $host_version source package ($source_files) as
 found at https://snapshot.debian.org/package/qt6-base/$host_version/, with Debian's security
-patches applied (${security//$'\n'/, }), and with the one change that kwelt's
-scripts/build-windows-qt.sh makes (src/plugins/platforms/windows/qwindowsintegration.cpp uses the
-DirectWrite font database only where Direct2D is built), configured with:
+patches applied (${security//$'\n'/, }), and with the two changes that kwelt's
+scripts/build-windows-qt.sh makes to src/plugins/platforms/windows/ (qwindowsintegration.cpp uses
+the DirectWrite font database only where Direct2D is built; qwindowswindow.cpp asks Direct3D for
+the graphics card of a new window's screen only where OpenGL is built), configured with:
 ${configure_options[*]}
 EOF_SOURCE
 touch "$prefix/.complete"
