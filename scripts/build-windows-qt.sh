@@ -51,9 +51,10 @@ change_source() {
     grep -q 'const QScreen \*screenForGL = nullptr;' src/plugins/platforms/windows/qwindowswindow.cpp
 }
 
-# The cache folder's name changes with the options, the compiler settings and the changes above.
-options_hash=$(printf '%s\n' "${configure_options[@]}" "$(cat "$here/cmake/mingw-w64-x86_64.cmake")" \
-    "$(declare -f change_source)" | sha256sum | cut -c1-10)
+# The cache folder's name changes with Debian's revision of the source (a new one may bring
+# security fixes), the options, the compiler settings and the changes above.
+options_hash=$(printf '%s\n' "$host_version" "${configure_options[@]}" \
+    "$(cat "$here/cmake/mingw-w64-x86_64.cmake")" "$(declare -f change_source)" | sha256sum | cut -c1-10)
 prefix="$cache_root/qt-$qt_version-win64-mingw-posix-$options_hash"
 
 if [ -f "$prefix/.complete" ] || [ "${1:-}" = --print ]; then
