@@ -8,6 +8,8 @@
 # does, with the serials and focus changes that come with it.
 #   run_under_mutter.sh PROGRAM [ARGUMENTS...]
 set -u
+# shellcheck source=tests/ui/private_x_display.sh
+source "$(dirname "$0")/private_x_display.sh"
 for tool in Xvfb mutter dbus-run-session xdotool import; do
     if ! command -v "$tool" >/dev/null; then
         echo "SKIP: $tool is missing (scripts/install-deps.sh installs it)"
@@ -28,13 +30,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-server=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-export DISPLAY=":$(cat "$work/display")" XDG_RUNTIME_DIR="$work"
+start_private_x_display "$work"
+export XDG_RUNTIME_DIR="$work"
 # mutter's nested window fills the display, at its top left corner.
 export MUTTER_DEBUG_DUMMY_MODE_SPECS=1024x768
 # shellcheck disable=SC2016

@@ -7,6 +7,8 @@
 # what the test sees.
 #   run_under_openbox.sh PROGRAM [ARGUMENTS...]
 set -u
+# shellcheck source=tests/ui/private_x_display.sh
+source "$(dirname "$0")/private_x_display.sh"
 for tool in Xvfb openbox xdotool xprop; do
     if ! command -v "$tool" >/dev/null; then
         echo "SKIP: $tool is missing (scripts/install-deps.sh installs it)"
@@ -23,14 +25,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Xvfb picks a free display and writes its number.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-server=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-export DISPLAY=":$(cat "$work/display")"
+start_private_x_display "$work"
 HOME="$work" openbox --sm-disable >"$work/openbox.log" 2>&1 &
 wm=$!
 # openbox is in charge once it names itself on the root window.
