@@ -176,7 +176,7 @@ private slots:
     {
         AboutKWELT* about = openAbout();
         QVERIFY(about);
-        QApplication::setActiveWindow(about);
+        about->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(about));
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Text1"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -321,7 +321,7 @@ private slots:
     {
         AboutKWELT* about = openAbout();
         QVERIFY(about);
-        QApplication::setActiveWindow(m_main.get());
+        m_main->activateWindow();
         QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(about));
         about->showMinimized();
         QTRY_VERIFY(about->isMinimized());
@@ -335,7 +335,7 @@ private slots:
     {
         AboutKWELT* about = openAbout();
         QVERIFY(about);
-        QApplication::setActiveWindow(m_main.get());
+        m_main->activateWindow();
         QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(about));
     }
 

@@ -206,7 +206,7 @@ private slots:
     {
         m_window->Form_Load();
         m_window->show();
-        QApplication::setActiveWindow(m_window.get());
+        m_window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("color1"));
 
