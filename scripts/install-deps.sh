@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
 # Installs the Debian packages that kwelt needs, and only those that are missing. Run as root on
-# Debian 12. With no argument: what building, running, testing and benchmarking on Linux need.
+# Debian 12, Debian 13 or unstable. With no argument: what building, running, testing and benchmarking on Linux need.
 # With "windows": what scripts/windows.sh needs besides, to cross-build kwelt.exe and test it
 # under Wine.
 set -euo pipefail
@@ -33,7 +33,6 @@ packages=(
     python3-minimal python3-pefile  # reads the compiled resources back
     desktop-file-utils         # desktop-file-validate
     appstream                  # appstreamcli validate
-    appstream-util             # appstream-util validate: appstream-glib's stricter rules
     devscripts                 # hardening-check on the installed program
     git                        # the licence check tells kwelt's own files by what git tracks
     reuse                      # reuse lint: every file's licence
@@ -42,6 +41,12 @@ packages=(
     file                       # cpack's strip step asks what each file is
     librsvg2-bin               # rsvg-convert: the scalable icon is checked against the drawing
     man-db                     # man: the manual page is read as a reader sees it
+)
+
+# Installed where the release still has them: appstream-glib left Debian after Debian 13, and
+# appstreamcli's pedantic checks stand alone there.
+where_available=(
+    appstream-util             # appstream-util validate: appstream-glib's stricter rules
 )
 
 if [ "${1:-}" = windows ]; then
@@ -56,31 +61,51 @@ if [ "${1:-}" = windows ]; then
     )
 fi
 
+installed() { [ "$(dpkg-query -W -f='${Status}' "$1" 2>/dev/null)" = "install ok installed" ]; }
+# Whether the archive offers the package: a name that only another package provides has no
+# candidate of its own.
+offered() {
+    local policy
+    policy=$(apt-cache policy "$1" 2>/dev/null)
+    [[ $policy == *"Candidate: "[!\(]* ]]
+}
+
 missing=()
 for p in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-        missing+=("$p")
-    fi
+    installed "$p" || missing+=("$p")
+done
+optional=()
+for p in "${where_available[@]}"; do
+    installed "$p" || optional+=("$p")
 done
 
-if [ ${#missing[@]} -eq 0 ]; then
+if [ ${#missing[@]} -eq 0 ] && [ ${#optional[@]} -eq 0 ]; then
     exit 0
 fi
 
 if [ "$(id -u)" -ne 0 ]; then
-    echo "install-deps: missing packages: ${missing[*]}; run this script as root" >&2
+    echo "install-deps: missing packages: ${missing[*]} ${optional[*]}; run this script as root" >&2
     exit 1
 fi
 
 export DEBIAN_FRONTEND=noninteractive
 apt_get() { apt-get -o DPkg::Lock::Timeout=300 "$@"; }
-install() { apt_get install -y -q --no-install-recommends "${missing[@]}"; }
 # A fresh machine may have no package lists yet, or stale ones: refresh them when a package is
-# unknown or its download fails, then try once more.
-if ! apt-cache show "${missing[@]}" >/dev/null 2>&1; then
+# unknown, then choose those of the optional ones that this release has.
+if ! apt-cache show "${missing[@]}" >/dev/null 2>&1 || ! offered "${optional[0]:-apt}"; then
     apt_get update -q
 fi
-if ! install; then
+for p in "${optional[@]}"; do
+    if offered "$p"; then
+        missing+=("$p")
+    else
+        echo "install-deps: $p is not in this release's archive; left out"
+    fi
+done
+[ ${#missing[@]} -gt 0 ] || exit 0
+install_missing() { apt_get install -y -q --no-install-recommends "${missing[@]}"; }
+# A download that fails on stale lists: refresh them and try once more.
+if ! install_missing; then
     apt_get update -q
-    install
+    install_missing
 fi
