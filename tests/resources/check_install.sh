@@ -6,9 +6,9 @@
 # and manual page where a Linux desktop looks for them, and nothing else: Debian's own files
 # are the Debian package's alone. The modes do not follow the umask, and the program carries
 # the usual hardening where hardening-check is there to tell.
-#   check_install.sh BUILD_DIR WORK_DIR APP_ID HARDENED
+#   check_install.sh BUILD_DIR WORK_DIR APP_ID HARDENED STACK_CLASH
 set -euo pipefail
-build=$1 work=$2 id=$3 hardened=$4
+build=$1 work=$2 id=$3 hardened=$4 stack_clash=${5:-0}
 rm -rf "$work"
 (umask 002 && cmake --install "$build" --prefix "$work/usr" >/dev/null)
 
@@ -44,7 +44,29 @@ if [ "$hardened" != 1 ]; then
 elif command -v hardening-check >/dev/null; then
     # Control-flow protection needs every object linked to carry it, and Debian 12's own start
     # files (crt1.o) do not: no program linked there can show it, so it is not asked for.
-    hardening-check --nocfprotection "$work/usr/bin/kwelt"
+    options=(--nocfprotection)
+    # Branch protection is AArch64's (BTI and PAC); newer hardening-checks ask for it everywhere.
+    usage=$(hardening-check --help 2>&1 || true)
+    if [ "$(uname -m)" != aarch64 ] && [[ $usage == *--nobranchprotection* ]]; then
+        options+=(--nobranchprotection)
+    fi
+    report=$(hardening-check "${options[@]}" "$work/usr/bin/kwelt") || { echo "$report"; exit 1; }
+    echo "$report"
+    # GCC puts stack-clash probes only into functions whose frame may pass a page, and kwelt has
+    # none, so hardening-check finds no mark and says "unknown". Where the compiler took the flag,
+    # the flags it recorded with the debugging information must name it.
+    if [ "$stack_clash" = 1 ] && [[ $report == *"Stack clash protection: unknown"* ]]; then
+        producers=$(readelf --debug-dump=info "$work/usr/bin/kwelt" 2>/dev/null | grep DW_AT_producer || true)
+        if [ -z "$producers" ]; then
+            echo "no debugging information: -fstack-clash-protection not confirmed"
+        elif grep -v -q -- -fstack-clash-protection <<<"$producers"; then
+            echo "compiled without -fstack-clash-protection:"
+            grep -v -- -fstack-clash-protection <<<"$producers" | head -3
+            exit 1
+        else
+            echo "Stack clash protection: compiled with -fstack-clash-protection (no frame needs a probe)"
+        fi
+    fi
 else
     echo "SKIP: hardening-check is missing (Debian's devscripts): the program's hardening is not checked"
 fi
