@@ -16,7 +16,9 @@ for tool in Xvfb mutter dbus-run-session xdotool import; do
         exit 77
     fi
 done
-if ! ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1; then
+# shellcheck source=tests/ui/qt_wayland_platform.sh
+source "$(dirname "$0")/qt_wayland_platform.sh"
+if ! has_qt_wayland_platform; then
     echo "SKIP: Qt's Wayland platform is missing (Debian's qt6-wayland)"
     exit 77
 fi
