@@ -4,6 +4,7 @@
 #include "fixed_window.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
@@ -37,6 +38,44 @@ void showChildrenAnew(QWidget* window)
     (children.isEmpty() ? window : children.last())->activateWindow();
 }
 
+// Runs `action` once, when `window` is first shown: Qt has made its native window then, and the
+// window system has not yet seen it. A native window made earlier, by asking a window not yet
+// shown for its winId(), is never right on Wayland from Qt 6.8 on: once a message box made so
+// opened, Qt drew its parent's controls a title bar's height too low, and left them there.
+template <typename Action>
+void whenShown(QWidget* window, Action action)
+{
+    class ShowWatcher : public QObject
+    {
+    public:
+        ShowWatcher(QWidget* window, Action action)
+            : QObject(window)
+            , m_action(std::move(action))
+        {
+            window->installEventFilter(this);
+        }
+
+    protected:
+        bool eventFilter(QObject* watched, QEvent* event) override
+        {
+            if (event->type() == QEvent::Show && watched == parent()) {
+                watched->removeEventFilter(this);
+                m_action();
+                deleteLater();
+            }
+            return QObject::eventFilter(watched, event);
+        }
+
+    private:
+        Action m_action;
+    };
+    if (window->isVisible()) {
+        action();
+    } else {
+        new ShowWatcher(window, std::move(action));
+    }
+}
+
 constexpr Qt::WindowStates Enlarged = Qt::WindowMaximized | Qt::WindowFullScreen;
 
 // The title bars Qt draws on Wayland change the state of the native window, never telling the
@@ -49,15 +88,17 @@ public:
         : QObject(window)
         , m_window(window)
     {
-        QWindow* native = window->windowHandle();
-        native->installEventFilter(this);
-        connect(native, &QWindow::windowStateChanged, this, &NormalStateKeeper::asked);
+        whenShown(window, [this] {
+            QWindow* native = m_window->windowHandle();
+            native->installEventFilter(this);
+            connect(native, &QWindow::windowStateChanged, this, &NormalStateKeeper::asked);
+        });
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::WindowStateChange && onWayland()) {
+        if (watched == m_window->windowHandle() && event->type() == QEvent::WindowStateChange && onWayland()) {
             applied(m_window->windowHandle()->windowStates());
         }
         return QObject::eventFilter(watched, event);
@@ -139,7 +180,6 @@ bool onWayland()
 
 void keepWindowNormal(QWidget* window)
 {
-    window->winId(); // the native window, to watch
     new NormalStateKeeper(window);
 }
 
@@ -148,8 +188,12 @@ void makeChildOnWayland(QWidget* child, QWidget* parent)
     if (!onWayland() || parent == nullptr) {
         return;
     }
-    child->winId(); // the native window, to give it its parent
-    child->windowHandle()->setTransientParent(parent->window()->windowHandle());
+    // Before the compositor first sees the window, which is when it places it.
+    whenShown(child, [child, parent = QPointer<QWidget>(parent)] {
+        if (parent != nullptr) {
+            child->windowHandle()->setTransientParent(parent->window()->windowHandle());
+        }
+    });
 }
 
 } // namespace kwelt

@@ -23,6 +23,7 @@ void showAnew(QWidget* window);
 
 // Makes `child` a child of `parent` for a Wayland compositor, which then keeps it above
 // `parent`. Elsewhere the windows stay as independent as they are. Call before `child` is shown.
+// Neither this nor keepWindowNormal makes the native window: each waits until the window is shown.
 void makeChildOnWayland(QWidget* child, QWidget* parent);
 
 } // namespace kwelt

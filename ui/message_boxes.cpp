@@ -31,7 +31,7 @@ void showFindingMessage(QWidget* parent, const QString& message)
     QAbstractButton* ok = box.button(QMessageBox::Ok);
     ok->setIcon(QIcon());
     ok->setText(QStringLiteral("OK"));
-    keepWindowNormal(&box); // makes the native window
+    keepWindowNormal(&box);
     platform::removeTitleBarIcon(&box);
     box.exec();
 }

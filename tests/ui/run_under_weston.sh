@@ -21,14 +21,19 @@ runtime=$(mktemp -d)
 trap 'kill "$compositor" 2>/dev/null; wait 2>/dev/null; rm -rf "$runtime"' EXIT
 chmod 700 "$runtime"
 export XDG_RUNTIME_DIR=$runtime
-weston --backend=headless-backend.so --socket=kwelt-test --idle-time=0 --width=1024 --height=768 \
-    >"$runtime/weston.log" 2>&1 &
+# What the screen shows, for the tests that read it: the headless backend draws nothing unless
+# told to draw with pixman (weston 12 renamed the option), and --debug lets a client take
+# screenshots (weston-screenshooter).
+renderer=--use-pixman
+[[ $(weston --help 2>&1) == *--renderer=* ]] && renderer=--renderer=pixman
+weston --backend=headless-backend.so "$renderer" --socket=kwelt-test --idle-time=0 --width=1024 --height=768 \
+    --debug >"$runtime/weston.log" 2>&1 &
 compositor=$!
 for _ in $(seq 100); do
     [ -S "$runtime/kwelt-test" ] && break
     sleep 0.1
 done
-WAYLAND_DISPLAY=kwelt-test QT_QPA_PLATFORM=wayland "$@"
+WAYLAND_DISPLAY=kwelt-test QT_QPA_PLATFORM=wayland KWELT_SCREEN_GRAB=weston-screenshooter "$@"
 status=$?
 [ "$status" -eq 0 ] || cat "$runtime/weston.log"
 exit "$status"

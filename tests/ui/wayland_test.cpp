@@ -14,9 +14,13 @@
 #include <main_window.h>
 #include <start_up.h>
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
+#include <QMessageBox>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -33,17 +37,31 @@ void xdotool(const QStringList& arguments)
     QProcess::execute(QStringLiteral("xdotool"), arguments);
 }
 
+// What the compositor shows: through the X display that mutter's window fills, or weston's own
+// screenshooter (run_under_weston.sh starts weston so that it lets a client use it).
+QImage screenImage()
+{
+    QProcess grab;
+    if (qEnvironmentVariable("KWELT_SCREEN_GRAB") == QLatin1String("weston-screenshooter")) {
+        QTemporaryDir folder;
+        grab.setWorkingDirectory(folder.path());
+        grab.start(QStringLiteral("weston-screenshooter"), {});
+        grab.waitForFinished();
+        const QFileInfoList shots = QDir(folder.path()).entryInfoList({QStringLiteral("*.png")});
+        return shots.isEmpty() ? QImage() : QImage(shots.first().filePath());
+    }
+    grab.start(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("png:-")});
+    grab.waitForFinished();
+    return QImage::fromData(grab.readAllStandardOutput(), "PNG");
+}
+
 // The first pixel of the read-out's light yellow that the display shows, where no other window
 // covers it: nothing else on the screen has that colour.
 std::optional<QPoint> readoutOnScreen()
 {
     std::optional<QPoint> found;
     const bool shown = QTest::qWaitFor([&] {
-        QProcess import;
-        import.start(
-            QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("png:-")});
-        import.waitForFinished();
-        const QImage screen = QImage::fromData(import.readAllStandardOutput(), "PNG");
+        const QImage screen = screenImage();
         for (int i = 0; i < screen.width() * screen.height() && !found; ++i) {
             if (screen.pixel(i % screen.width(), i / screen.width()) == qRgb(255, 255, 192)) {
                 found = QPoint(i % screen.width(), i / screen.width());
@@ -133,6 +151,45 @@ private slots:
         QVERIFY(!m_window->isEnabled());
         about->close();
         QTRY_VERIFY(m_window->isEnabled());
+    }
+
+    // While a message box is open and once it has closed, the main window's controls are where
+    // they were, and are drawn there: as the compositor shows them, in line with the drawing.
+    void layoutStaysWhileBoxOpen()
+    {
+        QWidget* main = m_window.get();
+        const auto controlsAt = [main] {
+            QList<QRect> rects;
+            for (const QWidget* control : main->findChildren<QWidget*>()) {
+                if (control->window() == main) { // not the box, whose parent it is
+                    rects.append(QRect(control->mapTo(main, QPoint()), control->size()));
+                }
+            }
+            return rects;
+        };
+        const QList<QRect> controls = controlsAt();
+        const auto before = readoutOnScreen();
+        QVERIFY(before);
+        std::optional<QPoint> during;
+        QList<QRect> controlsDuring;
+        QTimer::singleShot(0, this, [&] {
+            QWidget* box = nullptr;
+            if (QTest::qWaitFor([&] { return (box = QApplication::activeModalWidget()) != nullptr; })) {
+                QVERIFY(QTest::qWaitForWindowExposed(box));
+                QTest::qWait(500); // the main window's repaint as it loses the keyboard
+                during = readoutOnScreen();
+                controlsDuring = controlsAt();
+                static_cast<QMessageBox*>(box)->button(QMessageBox::Ok)->click();
+            }
+        });
+        namedChild<BandComboBox>(main, "color1")->setPosition(0); // black: the box opens
+        QTest::qWait(500);
+        const auto after = readoutOnScreen();
+        namedChild<BandComboBox>(main, "color1")->setPosition(1);
+        QCOMPARE(during, before);
+        QCOMPARE(after, before);
+        QCOMPARE(controlsDuring, controls);
+        QCOMPARE(controlsAt(), controls);
     }
 
     // A click on the main window while the About window or a message box blocks it: the
