@@ -90,9 +90,10 @@ fi
 
 export DEBIAN_FRONTEND=noninteractive
 apt_get() { apt-get -o DPkg::Lock::Timeout=300 "$@"; }
-# A fresh machine may have no package lists yet, or stale ones: refresh them when a package is
-# unknown, then choose those of the optional ones that this release has.
-if ! apt-cache show "${missing[@]}" >/dev/null 2>&1 || ! offered "${optional[0]:-apt}"; then
+# A fresh machine may have no package lists yet, or stale ones: refresh them when there are
+# none or a package is unknown, then choose those of the optional ones that this release has.
+if ! compgen -G '/var/lib/apt/lists/*_Packages*' >/dev/null \
+    || { [ ${#missing[@]} -gt 0 ] && ! apt-cache show "${missing[@]}" >/dev/null 2>&1; }; then
     apt_get update -q
 fi
 for p in "${optional[@]}"; do
