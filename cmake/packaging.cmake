@@ -45,6 +45,27 @@ else()
     set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-thai-tlwg")
     set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 endif()
+# Built on Qt's private interfaces, kwelt works only with the Qt it was built with: Debian's Qt
+# core library provides a virtual package that names that version (qt6-base-abi up to Qt 6.4,
+# qt6-base-private-abi since), as the packages that use them depend on.
+if(KWELT_USES_QT_PRIVATE)
+    find_program(KWELT_DPKG_QUERY dpkg-query)
+    get_target_property(qt_core_file Qt6::Core LOCATION)
+    if(KWELT_DPKG_QUERY AND qt_core_file)
+        file(REAL_PATH "${qt_core_file}" qt_core_file)
+        execute_process(COMMAND ${KWELT_DPKG_QUERY} -S "${qt_core_file}"
+            OUTPUT_VARIABLE qt_core_package ERROR_QUIET OUTPUT_STRIP_TRAILING_WHITESPACE)
+        string(REGEX REPLACE "[:,].*" "" qt_core_package "${qt_core_package}")
+        if(qt_core_package)
+            execute_process(COMMAND ${KWELT_DPKG_QUERY} -W "-f=\${Provides}" ${qt_core_package}
+                OUTPUT_VARIABLE qt_provides ERROR_QUIET)
+            string(REGEX MATCH "qt6-base(-private)?-abi \\(= [^)]+\\)" qt_private_abi "${qt_provides}")
+            if(qt_private_abi)
+                string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", ${qt_private_abi}")
+            endif()
+        endif()
+    endif()
+endif()
 set(CPACK_STRIP_FILES ON)
 # One package holding the program and the Debian-only files.
 set(CPACK_DEB_COMPONENT_INSTALL ON)

@@ -39,6 +39,17 @@ needs() { # BUNDLED DEPENDS RECOMMENDS
 }
 bundled=$(sed -n 's/^KWELT_BUNDLE_THAI_FONT:BOOL=//p' "$build/CMakeCache.txt")
 needs "$bundled" "$(dpkg-deb --field "$deb" Depends)" "$(dpkg-deb --field "$deb" Recommends)"
+# Built on Qt's private interfaces, it depends on the exact Qt that Qt's core library says it is.
+if [ "$(sed -n 's/^KWELT_USES_QT_PRIVATE:INTERNAL=//p' "$build/CMakeCache.txt")" = ON ]; then
+    core=$(dpkg-query -S 'libQt6Core.so.6' | sed -n '1s/[:,].*//p')
+    abi=$(dpkg-query -W -f='${Provides}' "$core" | tr ',' '\n' | sed -n 's/^ *\(qt6-base\(-private\)\?-abi (= .*)\)$/\1/p')
+    depends=$(dpkg-deb --field "$deb" Depends)
+    if [ -z "$abi" ] || [[ $depends != *"$abi"* ]]; then
+        [ -n "$abi" ] || abi="the private ABI of Qt (which $core does not provide)"
+        echo "built on the private interfaces of Qt, but Depends lacks $abi: $depends"
+        exit 1
+    fi
+fi
 # The other setting, from what its configuration hands cpack.
 other=OFF
 [ "$bundled" = ON ] || other=ON
