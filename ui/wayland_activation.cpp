@@ -33,6 +33,7 @@ namespace {
 constexpr int ActivationGrace = 300; // ms
 
 // The surface that shows `window` now: none while it is hidden, a new one each time it is shown.
+// Qt offers a window's surface only through its private platform interface.
 wl_surface* surfaceOf(QWindow* window)
 {
     return window->handle() == nullptr
@@ -203,13 +204,23 @@ private:
     std::list<Request> m_requests;
 };
 
+// Qt's connection to the compositor: public since Qt 6.5, through Qt's platform interface before.
+wl_display* qtDisplay()
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+    const auto* wayland = qGuiApp->nativeInterface<QNativeInterface::QWaylandApplication>();
+    return wayland != nullptr ? wayland->display() : nullptr;
+#else
+    return static_cast<wl_display*>(
+        QGuiApplication::platformNativeInterface()->nativeResourceForIntegration("wl_display"));
+#endif
+}
+
 } // namespace
 
 WindowActivation* WindowActivation::create(QWidget* mainWindow)
 {
-    auto* display = onWayland() ? static_cast<wl_display*>(
-                        QGuiApplication::platformNativeInterface()->nativeResourceForIntegration("wl_display"))
-                                : nullptr;
+    wl_display* display = onWayland() ? qtDisplay() : nullptr;
     if (display == nullptr) {
         return new WindowActivation(mainWindow);
     }
