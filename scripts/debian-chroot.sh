@@ -31,11 +31,11 @@ cache=${KWELT_CHROOT_CACHE:-/var/cache/kwelt-chroots}
 # The archive this machine's apt uses (Debian's main archive and, for a stable release, its
 # security archive), as sources lines for the release.
 sources_lines() {
-    local main security
-    main=$(apt-get indextargets --format '$(REPO_URI) $(RELEASE)' 'Created-By: Packages' \
-        | awk '$2 !~ /-(security|updates|backports)$/ { print $1; exit }')
-    security=$(apt-get indextargets --format '$(REPO_URI) $(RELEASE)' 'Created-By: Packages' \
-        | awk '$2 ~ /-security$/ { print $1; exit }')
+    local targets main security
+    # shellcheck disable=SC2016 # apt's own placeholders
+    targets=$(apt-get indextargets --format '$(REPO_URI) $(RELEASE)' 'Created-By: Packages')
+    main=$(awk '$2 !~ /-(security|updates|backports)$/ { print $1; exit }' <<<"$targets")
+    security=$(awk '$2 ~ /-security$/ { print $1; exit }' <<<"$targets")
     main=${main:-http://deb.debian.org/debian/}
     echo "deb ${main} ${release} main"
     case $release in
