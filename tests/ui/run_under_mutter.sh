@@ -2,10 +2,12 @@
 # SPDX-FileCopyrightText: 2026 kwelt developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
-# Runs a test as a Wayland client of mutter, GNOME's compositor, nested in a window on a private
-# X display, in a D-Bus session of its own. The test drives the pointer and keys with xdotool
-# through that display (DISPLAY), so that its input passes through the compositor as a user's
-# does, with the serials and focus changes that come with it.
+# Runs a test as a Wayland client of mutter, GNOME's compositor, in a D-Bus session of its own:
+# nested in a window on a private X display, where the test drives the pointer and keys with
+# xdotool through that display (DISPLAY); or, mutter 49 and later having no nested mode, headless
+# with a virtual monitor, where the test drives them through mutter's remote-desktop interface
+# (KWELT_REAL_INPUT). Either way its input passes through the compositor as a user's does, with
+# the serials and focus changes that come with it.
 #   run_under_mutter.sh PROGRAM [ARGUMENTS...]
 set -u
 # shellcheck source=tests/ui/private_x_display.sh
@@ -23,13 +25,6 @@ if ! has_qt_wayland_platform; then
     exit 77
 fi
 
-# mutter 49 and later run only as a display server of their own (headless, with a virtual
-# monitor), where real input would come through mutter's remote-desktop interface instead.
-if [[ $(mutter --help 2>&1) != *--nested* ]]; then
-    echo "SKIP: mutter without a nested mode (49 and later): real input through it is not driven yet"
-    exit 77
-fi
-
 work=$(mktemp -d)
 chmod 700 "$work"
 cleanup() {
@@ -39,12 +34,18 @@ cleanup() {
 }
 trap cleanup EXIT
 
-start_private_x_display "$work"
 export XDG_RUNTIME_DIR="$work"
-# mutter's nested window fills the display, at its top left corner.
-export MUTTER_DEBUG_DUMMY_MODE_SPECS=1024x768
+if [[ $(mutter --help 2>&1) == *--nested* ]]; then
+    start_private_x_display "$work"
+    # mutter's nested window fills the display, at its top left corner.
+    export MUTTER_DEBUG_DUMMY_MODE_SPECS=1024x768
+    export KWELT_MUTTER_MODE="--nested"
+else
+    unset DISPLAY
+    export KWELT_MUTTER_MODE="--headless --virtual-monitor 1024x768" KWELT_REAL_INPUT=mutter-remote-desktop
+fi
 # shellcheck disable=SC2016
-dbus-run-session -- bash -c 'mutter --nested --wayland --no-x11 --wayland-display=kwelt-test >"$XDG_RUNTIME_DIR/mutter.log" 2>&1 &
+dbus-run-session -- bash -c 'mutter $KWELT_MUTTER_MODE --wayland --no-x11 --wayland-display=kwelt-test >"$XDG_RUNTIME_DIR/mutter.log" 2>&1 &
     compositor=$!
     for _ in $(seq 100); do
         [ -S "$XDG_RUNTIME_DIR/kwelt-test" ] && break

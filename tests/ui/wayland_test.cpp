@@ -4,8 +4,9 @@
 // The windows as a Wayland client: weston (run_under_weston.sh) and mutter (run_under_mutter.sh).
 // The requests are made as the title bars Qt draws there make them: on the native window, behind
 // the widget's back. A protocol error ends the process, and so fails the test. Under mutter the
-// pointer and keys are real input, made with xdotool on the X display that mutter's window fills,
-// so that they reach the program through the compositor, serials and focus changes and all.
+// pointer and keys are real input, so that they reach the program through the compositor, serials
+// and focus changes and all: made with xdotool on the X display that a nested mutter's window
+// fills, or, where mutter runs headless (49 and later), through its remote-desktop interface.
 
 #include "ui_test_support.h"
 
@@ -16,8 +17,12 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDBusInterface>
+#include <QDBusMessage>
+#include <QDBusReply>
 #include <QDir>
 #include <QMessageBox>
+#include <QPointer>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -25,6 +30,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <memory>
 #include <optional>
 
 using namespace kwelt;
@@ -72,11 +78,146 @@ std::optional<QPoint> readoutOnScreen()
     return shown ? found : std::nullopt;
 }
 
-void click(QPoint at)
+// Real pointer and key input, through the compositor, at points of the screen.
+class RealInput : public QObject
 {
-    xdotool({QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y()), QStringLiteral("click"),
-        QStringLiteral("1")});
-}
+public:
+    RealInput()
+    {
+        if (qEnvironmentVariable("KWELT_REAL_INPUT") != QLatin1String("mutter-remote-desktop")) {
+            return;
+        }
+        // A session lives as long as the connection that made it: this one's.
+        const QString service = QStringLiteral("org.gnome.Mutter.RemoteDesktop");
+        QDBusInterface desktop(service, QStringLiteral("/org/gnome/Mutter/RemoteDesktop"), service);
+        const QDBusReply<QDBusObjectPath> session = desktop.call(QStringLiteral("CreateSession"));
+        if (!session.isValid()) {
+            m_failure = session.error().message();
+            return;
+        }
+        m_session = std::make_unique<QDBusInterface>(
+            service, session.value().path(), QStringLiteral("org.gnome.Mutter.RemoteDesktop.Session"));
+        call(QStringLiteral("Start"));
+        // The seat has a keyboard, as a desktop's has, only once the session has pressed a key.
+        keys({{"Shift_L", 0xffe1}});
+        qApp->installEventFilter(this);
+    }
+
+    // Why there is no input, if there is none.
+    QString unavailable() const
+    {
+        if (qEnvironmentVariable("KWELT_REAL_INPUT") == QLatin1String("mutter-remote-desktop")) {
+            return m_failure.isEmpty() ? QString() : QStringLiteral("mutter's remote desktop: ") + m_failure;
+        }
+        return qEnvironmentVariableIsEmpty("DISPLAY") ? QStringLiteral("needs input through the compositor "
+                                                                       "(run_under_mutter.sh)")
+                                                      : QString();
+    }
+
+    void click(QPoint at)
+    {
+        if (!m_session) {
+            xdotool({QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y()),
+                QStringLiteral("click"), QStringLiteral("1")});
+            return;
+        }
+        moveTo(at);
+        for (const bool pressed : {true, false}) {
+            call(QStringLiteral("NotifyPointerButton"), LeftButton, pressed);
+        }
+    }
+
+    // X keysyms, as xdotool names them.
+    void keys(std::initializer_list<std::pair<const char*, uint>> keys)
+    {
+        for (const auto& [name, keysym] : keys) {
+            if (!m_session) {
+                xdotool({QStringLiteral("key"), QLatin1String(name)});
+                continue;
+            }
+            for (const bool pressed : {true, false}) {
+                call(QStringLiteral("NotifyKeyboardKeysym"), keysym, pressed);
+            }
+        }
+    }
+
+    // The point of the screen where `main`'s top left corner shows, while nothing blocks it.
+    std::optional<QPoint> originOf(QWidget* main)
+    {
+        if (!m_session) { // the read-out's first pixel, and where it is in the window
+            const auto readout = readoutOnScreen();
+            return readout ? std::optional(*readout - namedChild<QWidget>(main, "data1")->mapTo(main, QPoint()))
+                           : std::nullopt;
+        }
+        // The pointer, where the window takes it: a headless mutter places the first window
+        // over the middle of its monitor. Its seat has a pointer only once the session's virtual
+        // devices are there, a moment after the session starts: moves until then are lost.
+        const QPoint middle(512, 384);
+        if (!QTest::qWaitFor([&] {
+                moveTo(middle);
+                QTest::qWait(200);
+                return m_entered == main->windowHandle();
+            })) {
+            return std::nullopt;
+        }
+        return middle - m_local;
+    }
+
+    // A point of `main`, whose top left corner shows at `origin`, that `blocker` does not cover.
+    std::optional<QPoint> uncoveredPoint(QWidget* main, QPoint origin, const QWidget* blocker)
+    {
+        if (!m_session) {
+            return readoutOnScreen();
+        }
+        const QRect inside = main->rect().adjusted(6, 6, -6, -6);
+        for (const QPoint corner : {inside.bottomLeft(), inside.bottomRight(), inside.topLeft(), inside.topRight()}) {
+            m_entered = nullptr;
+            moveTo(origin + corner);
+            QTest::qWait(300);
+            if (m_entered != blocker->windowHandle()) {
+                return origin + corner;
+            }
+        }
+        return std::nullopt;
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* window = qobject_cast<QWindow*>(watched);
+        if (window != nullptr && (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove)) {
+            m_entered = window;
+            m_local = static_cast<QSinglePointEvent*>(event)->position().toPoint();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    static constexpr int LeftButton = 0x110; // BTN_LEFT
+
+    // Remote-desktop pointers move by steps: to the top left corner first, where the monitor
+    // stops them, then to the point.
+    void moveTo(QPoint at)
+    {
+        call(QStringLiteral("NotifyPointerMotionRelative"), -10000.0, -10000.0);
+        call(QStringLiteral("NotifyPointerMotionRelative"), double(at.x()), double(at.y()));
+    }
+
+    // The first error mutter answers with is kept, for unavailable().
+    template <typename... Arguments>
+    void call(const QString& method, Arguments... arguments)
+    {
+        const QDBusMessage reply = m_session->call(method, arguments...);
+        if (reply.type() == QDBusMessage::ErrorMessage && m_failure.isEmpty()) {
+            m_failure = method + QLatin1String(": ") + reply.errorMessage();
+        }
+    }
+
+    std::unique_ptr<QDBusInterface> m_session;
+    QString m_failure;
+    QPointer<QWindow> m_entered;
+    QPoint m_local;
+};
 
 // Whether `window` holds the keyboard, as the compositor last gave it (wl_keyboard.enter), once
 // the input made so far has run its course.
@@ -86,16 +227,16 @@ bool holdsKeyboard(const QWidget* window)
     return QGuiApplication::focusWindow() == window->windowHandle();
 }
 
-// A real click on the main window, on what shows of its read-out, while `blocker` blocks it: what
-// went wrong, if anything.
-QString clickBlockedWindow(QWidget* blocker)
+// A real click on the main window, whose top left corner shows at `origin`, where `blocker`, which
+// blocks it, does not cover it: what went wrong, if anything.
+QString clickBlockedWindow(RealInput& input, QWidget* main, QPoint origin, QWidget* blocker)
 {
-    const auto away = readoutOnScreen();
+    const auto away = input.uncoveredPoint(main, origin, blocker);
     if (!away) {
         return QStringLiteral("the main window does not show");
     }
     const QSignalSpy shownAnew(blocker->windowHandle(), &QWindow::visibleChanged);
-    click(*away);
+    input.click(*away);
     if (!holdsKeyboard(blocker)) {
         return QStringLiteral("the main window kept the keyboard");
     }
@@ -157,6 +298,9 @@ private slots:
     // they were, and are drawn there: as the compositor shows them, in line with the drawing.
     void layoutStaysWhileBoxOpen()
     {
+        if (qEnvironmentVariable("KWELT_REAL_INPUT") == QLatin1String("mutter-remote-desktop")) {
+            QSKIP("a headless mutter shows its screen only through PipeWire");
+        }
         QWidget* main = m_window.get();
         const auto controlsAt = [main] {
             QList<QRect> rects;
@@ -204,22 +348,29 @@ private slots:
     void keyboardComesBack()
     {
         QFETCH(bool, box);
-        QVERIFY2(!qEnvironmentVariableIsEmpty("DISPLAY"), "needs input through the compositor (run_under_mutter.sh)");
+        for (AboutKWELT* about : aboutWindows()) { // one that an earlier row left open
+            about->close();
+        }
+        RealInput input;
+        QVERIFY2(input.unavailable().isEmpty(), qPrintable(input.unavailable()));
         QWidget* main = m_window.get();
+        const auto origin = input.originOf(main);
+        QVERIFY2(origin, qPrintable(QStringLiteral("the main window does not show ") + input.unavailable()));
+        if (!holdsKeyboard(main)) { // the user's click, where a closed window left the keyboard nowhere
+            const QWidget* readout = namedChild<QWidget>(main, "data1");
+            input.click(*origin + readout->mapTo(main, readout->rect().center()));
+        }
         QVERIFY(holdsKeyboard(main));
         if (!box) {
-            const auto readout = readoutOnScreen(); // data1's corner, the main window being uncovered
-            QVERIFY(readout);
             const QWidget* about = namedChild<QWidget>(main, "Command1");
-            click(*readout - namedChild<QWidget>(main, "data1")->mapTo(main, QPoint())
-                + about->mapTo(main, about->rect().center()));
+            input.click(*origin + about->mapTo(main, about->rect().center()));
             QTRY_COMPARE(aboutWindows().size(), 1);
             AboutKWELT* window = aboutWindows().first();
             QVERIFY(holdsKeyboard(window));
-            const QString failure = clickBlockedWindow(window);
+            const QString failure = clickBlockedWindow(input, main, *origin, window);
             QVERIFY2(failure.isEmpty(), qPrintable(failure));
             // The keys reach it: Tab moves on from the credits to OK, and Space presses it.
-            xdotool({QStringLiteral("key"), QStringLiteral("Tab"), QStringLiteral("space")});
+            input.keys({{"Tab", 0xff09}, {"space", 0x20}});
             QTRY_VERIFY(aboutWindows().isEmpty());
             return;
         }
@@ -229,9 +380,9 @@ private slots:
         QTimer::singleShot(0, this, [&] {
             QWidget* shown = nullptr;
             if (QTest::qWaitFor([&] { return (shown = QApplication::activeModalWidget()) != nullptr; })) {
-                failure
-                    = holdsKeyboard(shown) ? clickBlockedWindow(shown) : QStringLiteral("opened without the keyboard");
-                xdotool({QStringLiteral("key"), QStringLiteral("Return")});
+                failure = holdsKeyboard(shown) ? clickBlockedWindow(input, main, *origin, shown)
+                                               : QStringLiteral("opened without the keyboard");
+                input.keys({{"Return", 0xff0d}});
                 QTimer::singleShot(3000, shown, [&failure, shown] {
                     failure += QStringLiteral(" Enter did not press OK");
                     shown->close();
