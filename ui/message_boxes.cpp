@@ -33,7 +33,12 @@ void showFindingMessage(QWidget* parent, const QString& message)
     ok->setText(QStringLiteral("OK"));
     keepWindowNormal(&box);
     platform::removeTitleBarIcon(&box);
-    box.exec();
+    // Where the window system will not raise it on request, the box is brought back by being shown
+    // anew; newer Qts end exec() when a dialog is hidden, though no button was pressed. The box
+    // waits for its answer until it has one.
+    do {
+        box.exec();
+    } while (box.clickedButton() == nullptr && box.isVisible());
 }
 
 void showUnhandledError(const QString& text)

@@ -8,6 +8,7 @@
 
 #include <about_window.h>
 #include <band_combo_box.h>
+#include <fixed_window.h>
 #include <main_window.h>
 #include <start_up.h>
 
@@ -15,10 +16,12 @@
 #include <QComboBox>
 #include <QFontInfo>
 #include <QLabel>
+#include <QMessageBox>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <array>
 #include <optional>
@@ -264,6 +267,29 @@ private slots:
         QCOMPARE(readoutTexts(&h.window),
             QStringList(
                 {QStringLiteral("?"), QStringLiteral(" 0"), QStringLiteral("x  10"), QStringLiteral("ความผิดพลาด 5%")}));
+    }
+
+    // Shown anew, as kwelt brings a box back where the window system will not raise it on request,
+    // the box still waits for its answer: newer Qts end a dialog's exec() when it is hidden.
+    void boxShownAnewStillWaitsForItsAnswer()
+    {
+        Harness h;
+        QVERIFY(h.loadAndShow());
+        bool waitedOn = false;
+        QTimer::singleShot(0, this, [] {
+            QWidget* box = nullptr;
+            if (QTest::qWaitFor([&] { return (box = QApplication::activeModalWidget()) != nullptr; })) {
+                showAnew(box);
+            }
+        });
+        QTimer::singleShot(500, this, [&waitedOn] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                waitedOn = box->isVisible();
+                box->button(QMessageBox::Ok)->click();
+            }
+        });
+        QTest::keyClick(h.list(1), Qt::Key_Up); // black: the box opens
+        QVERIFY(waitedOn);
     }
 
     void enterAndEscapeInAListPressNoButton()
