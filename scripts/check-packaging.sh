@@ -4,13 +4,20 @@
 #
 # A distribution's build of kwelt: Release, without tests, installed into a staging folder; then
 # the Debian package that cpack makes from it, installed with apt on this machine, and started
-# (offscreen). It installs kwelt system-wide: CI runs it only in the chroots of
-# scripts/debian-chroot.sh, which are thrown away after each run.
+# (offscreen). Run as root; a kwelt package that was not installed before is purged again.
 #   scripts/check-packaging.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=$(mktemp -d)
-trap 'rm -rf "$build"' EXIT
+installed_before=0
+[ "$(dpkg-query -W -f='${Status}' kwelt 2>/dev/null)" != "install ok installed" ] || installed_before=1
+cleanup() {
+    rm -rf "$build"
+    if [ "$installed_before" = 0 ] && dpkg-query -W kwelt >/dev/null 2>&1; then
+        DEBIAN_FRONTEND=noninteractive apt-get purge -y -q kwelt >/dev/null
+    fi
+}
+trap cleanup EXIT
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$build" --parallel "$(nproc)" >/dev/null
 DESTDIR="$build/stage" cmake --install "$build" >/dev/null
