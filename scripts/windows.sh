@@ -6,7 +6,7 @@
 # and makes the portable zip and the installer, all on Debian 12, as root:
 #   bash scripts/windows.sh
 # Qt for Windows is built once from Debian's source, into a cache outside the tree
-# (scripts/build-windows-qt.sh; about a quarter of an hour), and reused after that.
+# (scripts/build-windows-qt.sh; about half an hour on two cores), and reused after that.
 # Results: build-windows/kwelt-VERSION-win64.zip and build-windows/kwelt-VERSION-win64-setup.exe.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -110,8 +110,8 @@ inline constexpr std::array<NonStandardPair, 66> NonStandardPairs{{
     // clang-format on
 }};
 
-// The search stops at the first match, so the rows must be distinct; keeping them in
-// ascending order makes that easy to see.
+// The check looks a pair up by its value, in a table made from these rows, so each value may
+// have one row only; keeping them in ascending order makes that easy to see.
 static_assert(std::is_sorted(NonStandardPairs.begin(), NonStandardPairs.end(),
                   [](const NonStandardPair& a, const NonStandardPair& b) { return a.value() <= b.value(); }),
     "non-standard pairs must be distinct and in ascending order of value");
