@@ -51,7 +51,7 @@ kwelt_wine_start() {
 
 kwelt_wine_stop() {
     wineserver --kill >/dev/null 2>&1 || true
-    [ -n "${KWELT_WINE_XVFB:-}" ] && kill "$KWELT_WINE_XVFB" 2>/dev/null
+    if [ -n "${KWELT_WINE_XVFB:-}" ]; then kill "$KWELT_WINE_XVFB" 2>/dev/null || true; fi
     [ -n "${KWELT_WINE_WORK:-}" ] && rm -rf "$KWELT_WINE_WORK"
     return 0
 }
