@@ -33,7 +33,7 @@ for _ in $(seq 100); do
     [ -S "$runtime/kwelt-test" ] && break
     sleep 0.1
 done
-WAYLAND_DISPLAY=kwelt-test QT_QPA_PLATFORM=wayland KWELT_SCREEN_GRAB=weston-screenshooter "$@"
+WAYLAND_DISPLAY=kwelt-test QT_QPA_PLATFORM=wayland KWELT_SCREEN_GRAB=weston "$@"
 status=$?
 [ "$status" -eq 0 ] || cat "$runtime/weston.log"
 exit "$status"
