@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <functional>
 #include <optional>
 
 namespace kwelt {
@@ -38,43 +39,34 @@ void showChildrenAnew(QWidget* window)
     (children.isEmpty() ? window : children.last())->activateWindow();
 }
 
-// Runs `action` once, when `window` is first shown: Qt has made its native window then, and the
-// window system has not yet seen it. A native window made earlier, by asking a window not yet
-// shown for its winId(), is never right on Wayland from Qt 6.8 on: once a message box made so
-// opened, Qt drew its parent's controls a title bar's height too low, and left them there.
-template <typename Action>
-void whenShown(QWidget* window, Action action)
+// Runs an action once, when its window is first shown: Qt has made the native window then, and
+// the window system has not yet seen it. A native window made earlier, by asking a window not yet
+// shown for its winId(), is wrong on Wayland from Qt 6.8 on: once a message box made so opened,
+// Qt drew its parent's controls a title bar's height too low, and left them there.
+class OnFirstShow : public QObject
 {
-    class ShowWatcher : public QObject
+public:
+    OnFirstShow(QWidget* window, std::function<void()> action)
+        : QObject(window)
+        , m_action(std::move(action))
     {
-    public:
-        ShowWatcher(QWidget* window, Action action)
-            : QObject(window)
-            , m_action(std::move(action))
-        {
-            window->installEventFilter(this);
-        }
-
-    protected:
-        bool eventFilter(QObject* watched, QEvent* event) override
-        {
-            if (event->type() == QEvent::Show && watched == parent()) {
-                watched->removeEventFilter(this);
-                m_action();
-                deleteLater();
-            }
-            return QObject::eventFilter(watched, event);
-        }
-
-    private:
-        Action m_action;
-    };
-    if (window->isVisible()) {
-        action();
-    } else {
-        new ShowWatcher(window, std::move(action));
+        window->installEventFilter(this);
     }
-}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show) {
+            watched->removeEventFilter(this);
+            m_action();
+            deleteLater();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_action;
+};
 
 constexpr Qt::WindowStates Enlarged = Qt::WindowMaximized | Qt::WindowFullScreen;
 
@@ -88,7 +80,7 @@ public:
         : QObject(window)
         , m_window(window)
     {
-        whenShown(window, [this] {
+        new OnFirstShow(window, [this] {
             QWindow* native = m_window->windowHandle();
             native->installEventFilter(this);
             connect(native, &QWindow::windowStateChanged, this, &NormalStateKeeper::asked);
@@ -98,7 +90,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (watched == m_window->windowHandle() && event->type() == QEvent::WindowStateChange && onWayland()) {
+        if (event->type() == QEvent::WindowStateChange && onWayland()) {
             applied(m_window->windowHandle()->windowStates());
         }
         return QObject::eventFilter(watched, event);
@@ -189,7 +181,7 @@ void makeChildOnWayland(QWidget* child, QWidget* parent)
         return;
     }
     // Before the compositor first sees the window, which is when it places it.
-    whenShown(child, [child, parent = QPointer<QWidget>(parent)] {
+    new OnFirstShow(child, [child, parent = QPointer<QWidget>(parent)] {
         if (parent != nullptr) {
             child->windowHandle()->setTransientParent(parent->window()->windowHandle());
         }
