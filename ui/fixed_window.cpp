@@ -16,7 +16,8 @@ namespace kwelt {
 
 void showAnew(QWidget* window)
 {
-    // QWidget's own setVisible, not a dialog's: hiding a message box through QDialog would end it.
+    // QWidget's own setVisible, not a dialog's, which would end a message box; newer Qts (6.8) end
+    // its exec() all the same, and the box runs it again (showFindingMessage).
     window->QWidget::setVisible(false);
     window->QWidget::setVisible(true);
 }
