@@ -98,6 +98,8 @@ public:
         qApp->installEventFilter(this);
     }
 
+    bool remote() const { return m_session != nullptr; }
+
     void click(QPoint at)
     {
         if (!m_session) {
@@ -176,12 +178,16 @@ bool holdsKeyboard(const QWidget* window)
 }
 
 // A real click on the main window, whose top left corner shows at `origin`, while `blocker` blocks
-// it: on its bottom left corner, which About and the box, smaller and placed over its middle,
-// leave free. What went wrong, if anything.
+// it: on what shows of its read-out or, with no screen to read, near its bottom left corner, which
+// About and the box, smaller and placed over its middle, leave free. What went wrong, if anything.
 QString clickBlockedWindow(RealInput& input, const QWidget* main, QPoint origin, QWidget* blocker)
 {
+    const auto away = input.remote() ? std::optional(origin + QPoint(16, main->height() - 16)) : readoutOnScreen();
+    if (!away) {
+        return QStringLiteral("the main window does not show");
+    }
     const QSignalSpy shownAnew(blocker->windowHandle(), &QWindow::visibleChanged);
-    input.click(origin + QPoint(6, main->height() - 6));
+    input.click(*away);
     if (!holdsKeyboard(blocker)) {
         return QStringLiteral("the main window kept the keyboard");
     }
