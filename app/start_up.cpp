@@ -20,10 +20,10 @@ void configureApplication()
     provideThaiFont();
 }
 
-std::unique_ptr<KWELT> startUp(EndProgram endProgram)
+std::unique_ptr<MainWindow> startUp(EndProgram endProgram)
 {
-    auto window = std::make_unique<KWELT>(std::move(endProgram));
-    window->Form_Load();
+    auto window = std::make_unique<MainWindow>(std::move(endProgram));
+    window->fillLists();
     window->show();
     return window;
 }

@@ -17,7 +17,7 @@ inline constexpr char ApplicationTitle[] = "kwelt";
 void configureApplication();
 
 // Creates the main window, runs its load handler and then shows it.
-std::unique_ptr<KWELT> startUp(EndProgram endProgram);
+std::unique_ptr<MainWindow> startUp(EndProgram endProgram);
 
 // The process's immediate end: nothing of the program runs after it.
 [[noreturn]] void endProcess(int exitCode);

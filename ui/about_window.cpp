@@ -12,13 +12,12 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QTextEdit>
 
 namespace kwelt {
 
 namespace layout = about_window_layout;
 
-AboutKWELT::AboutKWELT(QWidget* mainWindow)
+AboutWindow::AboutWindow(QWidget* mainWindow)
     : QWidget(nullptr,
         Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
             | Qt::MSWindowsFixedSizeDialogHint)
@@ -36,32 +35,28 @@ AboutKWELT::AboutKWELT(QWidget* mainWindow)
     setAutoFillBackground(true);
 
     buildControls(this, layout::Controls);
-    Label1 = findChild<QLabel*>(QStringLiteral("Label1"));
-    Label1->setFont(productNameFont());
-    Text1 = findChild<QTextEdit*>(QStringLiteral("Text1"));
-    Command1 = findChild<QPushButton*>(QStringLiteral("Command1"));
-    Image1 = findChild<QLabel*>(QStringLiteral("Image1"));
-
-    connect(Command1, &QPushButton::clicked, this, &AboutKWELT::Command1_Click);
+    findChild<QLabel*>(QStringLiteral("Label1"))->setFont(productNameFont());
+    // OK: closeEvent enables the main window before this window goes.
+    connect(findChild<QPushButton*>(QStringLiteral("Command1")), &QPushButton::clicked, this, &QWidget::close);
     keepWindowNormal(this);
     // The window has no owner; but a Wayland compositor keeps it above the disabled main window,
     // where the user needs it, only as the main window's child.
     makeChildOnWayland(this, mainWindow);
-    Form_Load();
+    disableMainWindow();
 }
 
-AboutKWELT::~AboutKWELT()
+AboutWindow::~AboutWindow()
 {
     // Whatever path destroyed the window, the main window must not stay disabled.
     enableMainWindow();
 }
 
-QString AboutKWELT::creditsText()
+QString AboutWindow::creditsText()
 {
     return layout::credits().join(QString());
 }
 
-void AboutKWELT::Form_Load()
+void AboutWindow::disableMainWindow()
 {
     if (m_mainWindow) {
         // Disabling moves the focus off the main window's controls; remember where it was.
@@ -70,19 +65,14 @@ void AboutKWELT::Form_Load()
     }
 }
 
-void AboutKWELT::Command1_Click()
-{
-    close(); // closeEvent enables the main window before this window goes
-}
-
-void AboutKWELT::closeEvent(QCloseEvent* event)
+void AboutWindow::closeEvent(QCloseEvent* event)
 {
     // The close box, the system menu and Alt+F4 end up here, as OK does.
     enableMainWindow();
     QWidget::closeEvent(event);
 }
 
-void AboutKWELT::enableMainWindow()
+void AboutWindow::enableMainWindow()
 {
     if (!m_mainWindow || m_mainWindow->isEnabled()) {
         return;

@@ -6,24 +6,20 @@
 #include <QPointer>
 #include <QWidget>
 
-class QLabel;
-class QTextEdit;
-class QPushButton;
-
 namespace kwelt {
 
 // The credits window. It has no owner: the main window stays disabled while it is open, which
 // blocks the main window without a modal display. However the About window goes, the main
 // window is enabled again first.
-class AboutKWELT : public QWidget
+class AboutWindow : public QWidget
 {
     Q_OBJECT
 
 public:
-    // Creates the window hidden; its load handler disables `mainWindow`. The window deletes
+    // Creates the window hidden and disables `mainWindow`. The window deletes
     // itself when it is closed.
-    explicit AboutKWELT(QWidget* mainWindow);
-    ~AboutKWELT() override;
+    explicit AboutWindow(QWidget* mainWindow);
+    ~AboutWindow() override;
 
     // The six credit lines, each ending in CR LF.
     static QString creditsText();
@@ -32,18 +28,12 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void Form_Load();
-    void Command1_Click();
+    void disableMainWindow();
     void enableMainWindow();
 
     QPointer<QWidget> m_mainWindow;
     // The control of the main window that had the focus, which gets it back.
     QPointer<QWidget> m_mainWindowFocus;
-
-    QLabel* Label1;
-    QTextEdit* Text1;
-    QPushButton* Command1;
-    QLabel* Image1;
 };
 
 } // namespace kwelt

@@ -15,7 +15,7 @@ BandComboBox::BandComboBox(QWidget* parent)
     : QComboBox(parent)
 {
     setEditable(false);
-    connect(this, &QComboBox::currentIndexChanged, this, &BandComboBox::Click);
+    connect(this, &QComboBox::currentIndexChanged, this, &BandComboBox::positionChanged);
     platform::setUpList(this);
 }
 

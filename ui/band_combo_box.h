@@ -14,7 +14,7 @@ namespace kwelt {
 // A pick-only drop-down list of band colours. It starts empty with nothing selected;
 // appending entries selects nothing and raises nothing; every change of the selection,
 // whether the program sets it or the user picks an entry by mouse or keyboard, raises
-// Click once.
+// positionChanged once.
 class BandComboBox : public QComboBox
 {
     Q_OBJECT
@@ -27,7 +27,7 @@ public:
     void setPosition(BandPosition position);
 
 signals:
-    void Click();
+    void positionChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -21,8 +21,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QGroupBox>
-#include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QWindow>
@@ -37,14 +35,14 @@ namespace layout = main_window_layout;
 namespace {
 
 template <typename Widget>
-Widget* control(const QWidget* window, const char* name)
+Widget* control(const QWidget* window, const QByteArray& name)
 {
-    return window->findChild<Widget*>(QLatin1String(name));
+    return window->findChild<Widget*>(QString::fromLatin1(name));
 }
 
 } // namespace
 
-KWELT::KWELT(EndProgram endProgram, QWidget* parent)
+MainWindow::MainWindow(EndProgram endProgram, QWidget* parent)
     : QWidget(parent,
         Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
             | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
@@ -61,93 +59,68 @@ KWELT::KWELT(EndProgram endProgram, QWidget* parent)
     setAutoFillBackground(true);
 
     buildControls(this, layout::Controls);
-    color1 = control<BandComboBox>(this, "color1");
-    color2 = control<BandComboBox>(this, "color2");
-    color3 = control<BandComboBox>(this, "color3");
-    color4 = control<BandComboBox>(this, "color4");
-    Command1 = control<QPushButton>(this, "Command1");
-    Command2 = control<QPushButton>(this, "Command2");
-    Frame1 = control<QGroupBox>(this, "Frame1");
-    data1 = control<ReadoutLabel>(this, "data1");
-    data2 = control<ReadoutLabel>(this, "data2");
-    data3 = control<ReadoutLabel>(this, "data3");
-    data4 = control<ReadoutLabel>(this, "data4");
-    Label1 = control<QLabel>(this, "Label1");
-    Image1 = control<QLabel>(this, "Image1");
-
-    connect(color1, &BandComboBox::Click, this, &KWELT::color1_Click);
-    connect(color2, &BandComboBox::Click, this, &KWELT::color2_Click);
-    connect(color3, &BandComboBox::Click, this, &KWELT::color3_Click);
-    connect(color4, &BandComboBox::Click, this, &KWELT::color4_Click);
-    connect(Command1, &QPushButton::clicked, this, &KWELT::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &KWELT::Command2_Click);
+    // The lists and fields are named after their band: color1..color4, data1..data4.
+    for (int band = 0; band < BandCount; ++band) {
+        const QByteArray number = QByteArray::number(band + 1);
+        m_bandLists[band] = control<BandComboBox>(this, "color" + number);
+        m_readouts[band] = control<ReadoutLabel>(this, "data" + number);
+        connect(m_bandLists[band], &BandComboBox::positionChanged, this, &MainWindow::bandChanged);
+    }
+    connect(control<QPushButton>(this, "Command1"), &QPushButton::clicked, this, &MainWindow::openAboutWindow);
+    connect(control<QPushButton>(this, "Command2"), &QPushButton::clicked, this, &MainWindow::exitProgram);
     keepWindowNormal(this);
     m_activation = WindowActivation::create(this);
 }
 
-void KWELT::Form_Load()
+void MainWindow::fillLists()
 {
     runHandler([this] {
-        BandComboBox* const lists[] = {color1, color2, color3, color4};
-        for (std::size_t band = 0; band < BandLists.size(); ++band) {
+        for (int band = 0; band < BandCount; ++band) {
             for (std::u16string_view entry : BandLists[band].entries) {
-                lists[band]->appendEntry(entry);
+                m_bandLists[band]->appendEntry(entry);
             }
-            // Raises the list's Click, which updates the read-out before the next list is filled.
-            lists[band]->setPosition(BandLists[band].initialPosition);
+            // Raises the list's positionChanged, which updates the read-out before the next list
+            // is filled.
+            m_bandLists[band]->setPosition(BandLists[band].initialPosition);
         }
-        UpdateValue();
+        updateReadout();
     });
 }
 
-void KWELT::UpdateValue()
+void MainWindow::updateReadout()
 {
-    const BandPosition p1 = color1->position();
-    const BandPosition p2 = color2->position();
-    const BandPosition p3 = color3->position();
-    const BandPosition p4 = color4->position();
+    std::array<BandPosition, BandCount> positions{};
+    for (int band = 0; band < BandCount; ++band) {
+        positions[band] = m_bandLists[band]->position();
+    }
+    const auto [p1, p2, p3, p4] = positions;
     emit positionsRead(p1, p2, p3, p4);
     const BandReadout readout = DecodeBands(p1, p2, p3, p4);
 
-    // A message box waits for the user; the labels written before it show their new text
+    // A message box waits for the user; the fields written before it show their new text
     // meanwhile, the others their old.
     if (readout.finding == CheckFinding::BlackFirstBand) {
         showFindingMessage(this, toQString(readout.message));
     }
-    data1->setReadout(toQString(readout.digit1Text));
-    data2->setReadout(toQString(readout.digit2Text));
+    m_readouts[0]->setReadout(toQString(readout.digit1Text));
+    m_readouts[1]->setReadout(toQString(readout.digit2Text));
     if (readout.finding == CheckFinding::NonStandardPair) {
         showFindingMessage(this, toQString(readout.message));
     }
-    data3->setReadout(toQString(readout.multiplierText));
-    data4->setReadout(toQString(readout.toleranceText));
+    m_readouts[2]->setReadout(toQString(readout.multiplierText));
+    m_readouts[3]->setReadout(toQString(readout.toleranceText));
 }
 
-void KWELT::color1_Click()
+void MainWindow::bandChanged()
 {
-    runHandler([this] { UpdateValue(); });
+    runHandler([this] { updateReadout(); });
 }
 
-void KWELT::color2_Click()
-{
-    runHandler([this] { UpdateValue(); });
-}
-
-void KWELT::color3_Click()
-{
-    runHandler([this] { UpdateValue(); });
-}
-
-void KWELT::color4_Click()
-{
-    runHandler([this] { UpdateValue(); });
-}
-
-void KWELT::Command1_Click()
+void MainWindow::openAboutWindow()
 {
     runHandler([this] {
         // The About window owns itself: it is deleted when it closes.
-        auto* about = new AboutKWELT(this);
+        auto* about = new AboutWindow(this);
         about->show();
         // Window managers may leave a new tool window inactive, with the keys going to this
         // disabled window; the About window asks for the focus itself.
@@ -156,12 +129,12 @@ void KWELT::Command1_Click()
     });
 }
 
-void KWELT::Command2_Click()
+void MainWindow::exitProgram()
 {
     m_endProgram(EXIT_SUCCESS);
 }
 
-void KWELT::paintEvent(QPaintEvent* event)
+void MainWindow::paintEvent(QPaintEvent* event)
 {
     QWidget::paintEvent(event);
     QPainter painter(this);
@@ -169,7 +142,7 @@ void KWELT::paintEvent(QPaintEvent* event)
     paintResistorDrawing(painter, palette().color(QPalette::Active, QPalette::WindowText));
 }
 
-void KWELT::closeEvent(QCloseEvent* event)
+void MainWindow::closeEvent(QCloseEvent* event)
 {
     // A disabled window cannot be closed from its title bar either.
     if (!isEnabled()) {
@@ -179,7 +152,7 @@ void KWELT::closeEvent(QCloseEvent* event)
     QWidget::closeEvent(event);
 }
 
-void KWELT::changeEvent(QEvent* event)
+void MainWindow::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::PaletteChange) {
@@ -201,7 +174,7 @@ void KWELT::changeEvent(QEvent* event)
     }
 }
 
-void KWELT::showEvent(QShowEvent* event)
+void MainWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     if (!m_placed) {
@@ -215,7 +188,7 @@ void KWELT::showEvent(QShowEvent* event)
     }
 }
 
-bool KWELT::eventFilter(QObject* watched, QEvent* event)
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == windowHandle() && event->type() == QEvent::MouseButtonPress && !isEnabled()) {
         bringAboutWindowBack();
@@ -223,10 +196,10 @@ bool KWELT::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void KWELT::bringAboutWindowBack()
+void MainWindow::bringAboutWindowBack()
 {
     for (QWidget* window : QApplication::topLevelWidgets()) {
-        auto* about = qobject_cast<AboutKWELT*>(window);
+        auto* about = qobject_cast<AboutWindow*>(window);
         if (about == nullptr || about->isHidden()) {
             continue;
         }
@@ -238,7 +211,7 @@ void KWELT::bringAboutWindowBack()
     }
 }
 
-void KWELT::bringBoxBack()
+void MainWindow::bringBoxBack()
 {
     // Once this window's activation has run its course, as for the About window.
     QMetaObject::invokeMethod(
@@ -252,7 +225,7 @@ void KWELT::bringBoxBack()
 }
 
 template <typename Handler>
-void KWELT::runHandler(Handler&& handler)
+void MainWindow::runHandler(Handler&& handler)
 {
     try {
         handler();

@@ -9,9 +9,7 @@
 
 #include <QWidget>
 
-class QGroupBox;
-class QLabel;
-class QPushButton;
+#include <array>
 
 namespace kwelt {
 
@@ -20,23 +18,23 @@ class ReadoutLabel;
 class WindowActivation;
 
 // The main window: four band lists, the read-out, the resistor drawing, About and Exit.
-class KWELT : public QWidget
+class MainWindow : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit KWELT(EndProgram endProgram, QWidget* parent = nullptr);
+    explicit MainWindow(EndProgram endProgram, QWidget* parent = nullptr);
 
     // Fills the four lists, sets each to its starting colour and shows the read-out of those
     // bands. Runs once, while the window is still hidden.
-    void Form_Load();
+    void fillLists();
 
     // Decodes the selected bands into the read-out labels, warning about a fault in the
     // first two bands with a message box.
-    void UpdateValue();
+    void updateReadout();
 
 signals:
-    // UpdateValue has read the four band positions and is about to show their read-out.
+    // updateReadout has read the four band positions and is about to show their read-out.
     void positionsRead(kwelt::BandPosition p1, kwelt::BandPosition p2, kwelt::BandPosition p3, kwelt::BandPosition p4);
 
 protected:
@@ -47,12 +45,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void color1_Click();
-    void color2_Click();
-    void color3_Click();
-    void color4_Click();
-    void Command1_Click();
-    void Command2_Click();
+    void bandChanged();
+    void openAboutWindow();
+    void exitProgram();
 
     // Restores the About window if it is minimized and brings it to the front, active.
     void bringAboutWindowBack();
@@ -68,19 +63,9 @@ private:
     WindowActivation* m_activation; // hands the keyboard back to the window that blocks this one
     bool m_placed = false; // placed by the window system when first shown
 
-    BandComboBox* color1 = nullptr;
-    BandComboBox* color2 = nullptr;
-    BandComboBox* color3 = nullptr;
-    BandComboBox* color4 = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
-    QGroupBox* Frame1 = nullptr;
-    ReadoutLabel* data1 = nullptr;
-    ReadoutLabel* data2 = nullptr;
-    ReadoutLabel* data3 = nullptr;
-    ReadoutLabel* data4 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Image1 = nullptr;
+    // The band lists and the fields of the read-out, first band first.
+    std::array<BandComboBox*, BandCount> m_bandLists{};
+    std::array<ReadoutLabel*, BandCount> m_readouts{};
 };
 
 } // namespace kwelt

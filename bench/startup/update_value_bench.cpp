@@ -14,10 +14,10 @@
 
 namespace {
 
-void BM_UpdateValue(benchmark::State& state)
+void BM_UpdateReadout(benchmark::State& state)
 {
-    kwelt::KWELT window([](int) {});
-    window.Form_Load();
+    kwelt::MainWindow window([](int) {});
+    window.fillLists();
     window.show();
     auto* multiplier = window.findChild<kwelt::BandComboBox*>(QStringLiteral("color3"));
     int position = 0;
@@ -27,11 +27,11 @@ void BM_UpdateValue(benchmark::State& state)
             const QSignalBlocker quiet(multiplier);
             multiplier->setCurrentIndex(position);
         }
-        window.UpdateValue();
+        window.updateReadout();
         position = position == 8 ? 0 : position + 1;
     }
 }
-BENCHMARK(BM_UpdateValue)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_UpdateReadout)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

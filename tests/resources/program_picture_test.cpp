@@ -148,8 +148,8 @@ private slots:
     // Image1 shows the picture at its size; its transparent pixels show the window behind it.
     void mainWindowShowsThePicture()
     {
-        KWELT window([](int) {});
-        window.Form_Load();
+        MainWindow window([](int) {});
+        window.fillLists();
         auto* image1 = window.findChild<QLabel*>(QStringLiteral("Image1"));
         QVERIFY(image1);
         const QImage shown = window.grab(image1->geometry()).toImage();

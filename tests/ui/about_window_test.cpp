@@ -72,7 +72,7 @@ private slots:
 
     void cleanup()
     {
-        for (AboutKWELT* about : aboutWindows()) {
+        for (AboutWindow* about : aboutWindows()) {
             delete about;
         }
         m_main.reset();
@@ -82,7 +82,7 @@ private slots:
     void windowFrame()
     {
         const SchemeOverride colours(QStringLiteral("two-tone")); // the button face unlike the window's
-        AboutKWELT* about = openAbout();
+        AboutWindow* about = openAbout();
         QVERIFY(about);
         QVERIFY(about->isVisible());
         QCOMPARE(about->windowTitle(), QStringLiteral("About KWELT version 1.0"));
@@ -112,7 +112,7 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QRect, expected);
-        AboutKWELT* about = openAbout();
+        AboutWindow* about = openAbout();
         QVERIFY(about);
         auto* widget = namedChild<QWidget>(about, name.toLatin1().constData());
         QCOMPARE(widget->geometry(), expected);
@@ -122,7 +122,7 @@ private slots:
 
     void texts()
     {
-        AboutKWELT* about = openAbout();
+        AboutWindow* about = openAbout();
         QVERIFY(about);
         auto* product = namedChild<QLabel>(about, "Label1");
         QCOMPARE(product->text(), QStringLiteral("kWELT"));
@@ -135,7 +135,7 @@ private slots:
         QCOMPARE(namedChild<QPushButton>(about, "Command1")->text(), QStringLiteral("OK"));
         QCOMPARE(namedChild<QLabel>(about, "Image1")->pixmap().size(), QSize(32, 32));
 
-        QCOMPARE(AboutKWELT::creditsText(), Credits);
+        QCOMPARE(AboutWindow::creditsText(), Credits);
         // Six lines and the empty one after the last line break, all visible at once.
         auto* credits = namedChild<QTextEdit>(about, "Text1");
         const QStringList lines{QStringLiteral("kWELT : Brandelwick"), QStringLiteral("--- By ---"),
@@ -152,7 +152,7 @@ private slots:
 
     void creditsAreReadOnly()
     {
-        AboutKWELT* about = openAbout();
+        AboutWindow* about = openAbout();
         QVERIFY(about);
         auto* credits = namedChild<QTextEdit>(about, "Text1");
         const QString before = credits->toPlainText();
@@ -174,7 +174,7 @@ private slots:
 
     void focusAndTab()
     {
-        AboutKWELT* about = openAbout();
+        AboutWindow* about = openAbout();
         QVERIFY(about);
         about->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(about));
@@ -189,7 +189,7 @@ private slots:
 
     void enterAndEscapeDoNotPressOk()
     {
-        AboutKWELT* about = openAbout();
+        AboutWindow* about = openAbout();
         QVERIFY(about);
         auto* ok = namedChild<QPushButton>(about, "Command1");
         QVERIFY(!ok->isDefault() && !ok->autoDefault());
@@ -203,7 +203,7 @@ private slots:
 
     void mainWindowIgnoresInputWhileOpen()
     {
-        AboutKWELT* about = openAbout();
+        AboutWindow* about = openAbout();
         QVERIFY(about);
         QVERIFY(!m_main->isEnabled());
         auto* band1 = namedChild<BandComboBox>(m_main.get(), "color1");
@@ -221,7 +221,7 @@ private slots:
 
     void okEnablesTheMainWindowAndGoes()
     {
-        QPointer<AboutKWELT> about = openAbout();
+        QPointer<AboutWindow> about = openAbout();
         QVERIFY(about);
         // The main window is enabled before the About window goes: already when it hides.
         EnabledWhenHidden watch(m_main.get());
@@ -240,7 +240,7 @@ private slots:
 
     void closeRequestEnablesTheMainWindow()
     {
-        QPointer<AboutKWELT> about = openAbout();
+        QPointer<AboutWindow> about = openAbout();
         QVERIFY(about);
         EnabledWhenHidden watch(m_main.get());
         about->installEventFilter(&watch);
@@ -253,7 +253,7 @@ private slots:
 
     void destroyingTheWindowEnablesTheMainWindow()
     {
-        AboutKWELT* about = openAbout();
+        AboutWindow* about = openAbout();
         QVERIFY(about);
         delete about;
         QVERIFY(m_main->isEnabled());
@@ -261,14 +261,14 @@ private slots:
 
     void everyOpeningIsANewWindowWithTheSameContent()
     {
-        QPointer<AboutKWELT> first = openAbout();
+        QPointer<AboutWindow> first = openAbout();
         QVERIFY(first);
         namedChild<QTextEdit>(first.data(), "Text1")->selectAll();
         QTest::mouseClick(namedChild<QPushButton>(first.data(), "Command1"), Qt::LeftButton);
         processDeletions();
         QVERIFY(first.isNull());
 
-        AboutKWELT* second = openAbout();
+        AboutWindow* second = openAbout();
         QVERIFY(second);
         QVERIFY(!m_main->isEnabled());
         auto* credits = namedChild<QTextEdit>(second, "Text1");
@@ -289,7 +289,7 @@ private slots:
     {
         QFETCH(int, key);
         QFETCH(int, modifiers);
-        QPointer<AboutKWELT> about = openAbout();
+        QPointer<AboutWindow> about = openAbout();
         QVERIFY(about);
         auto* ok = namedChild<QPushButton>(about.data(), "Command1");
         ok->setFocus();
@@ -305,7 +305,7 @@ private slots:
         auto* aboutButton = namedChild<QPushButton>(m_main.get(), "Command1");
         aboutButton->setFocus();
         QTest::keyClick(aboutButton, Qt::Key_Space);
-        QPointer<AboutKWELT> about = aboutWindows().value(0);
+        QPointer<AboutWindow> about = aboutWindows().value(0);
         QVERIFY(about);
         QVERIFY(m_main->focusWidget() != aboutButton); // disabled controls lose the focus
         QTest::mouseClick(namedChild<QPushButton>(about.data(), "Command1"), Qt::LeftButton);
@@ -319,7 +319,7 @@ private slots:
     // the main window, which reaches none of its disabled controls, brings it back.
     void minimizedAboutWindowComesBack()
     {
-        AboutKWELT* about = openAbout();
+        AboutWindow* about = openAbout();
         QVERIFY(about);
         m_main->activateWindow();
         QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(about));
@@ -333,7 +333,7 @@ private slots:
 
     void activatingTheMainWindowRaisesTheAboutWindow()
     {
-        AboutKWELT* about = openAbout();
+        AboutWindow* about = openAbout();
         QVERIFY(about);
         m_main->activateWindow();
         QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(about));
@@ -341,10 +341,10 @@ private slots:
 
 private:
     // Presses About on the main window and returns the About window it opened.
-    AboutKWELT* openAbout()
+    AboutWindow* openAbout()
     {
         QTest::mouseClick(namedChild<QPushButton>(m_main.get(), "Command1"), Qt::LeftButton);
-        const QList<AboutKWELT*> windows = aboutWindows();
+        const QList<AboutWindow*> windows = aboutWindows();
         if (windows.size() != 1) {
             qWarning("expected one About window, found %lld", static_cast<long long>(windows.size()));
             return nullptr;
@@ -352,7 +352,7 @@ private:
         return windows.first();
     }
 
-    std::unique_ptr<KWELT> m_main;
+    std::unique_ptr<MainWindow> m_main;
     std::optional<int> m_ended;
 };
 

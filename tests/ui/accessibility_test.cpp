@@ -62,8 +62,8 @@ private slots:
         QFETCH(QString, list);
         QFETCH(QString, name);
         QFETCH(QString, entry);
-        KWELT window([](int) {});
-        window.Form_Load();
+        MainWindow window([](int) {});
+        window.fillLists();
         auto* widget = namedChild<QWidget>(&window, list.toLatin1().constData());
         QCOMPARE(widget->accessibleName(), name);
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
@@ -74,7 +74,7 @@ private slots:
 
     void buttonsAndFrame()
     {
-        KWELT window([](int) {});
+        MainWindow window([](int) {});
         QCOMPARE(accessibleChild(&window, "Command1")->text(QAccessible::Name), QStringLiteral("About"));
         QCOMPARE(accessibleChild(&window, "Command1")->role(), QAccessible::Button);
         QCOMPARE(accessibleChild(&window, "Command2")->text(QAccessible::Name), QStringLiteral("Exit"));
@@ -85,8 +85,8 @@ private slots:
     // Each read-out field says which band it belongs to, and gives its current text.
     void readoutFollowsEachUpdate()
     {
-        KWELT window([](int) {});
-        window.Form_Load();
+        MainWindow window([](int) {});
+        window.fillLists();
         const char* fields[] = {"data1", "data2", "data3", "data4"};
         for (int band = 1; band <= 4; ++band) {
             QAccessibleInterface* accessible = accessibleChild(&window, fields[band - 1]);
@@ -122,8 +122,8 @@ private slots:
         if (qEnvironmentVariableIsEmpty("QT_LINUX_ACCESSIBILITY_ALWAYS_ON")) {
             QSKIP("needs the accessibility bus of run_with_accessibility_bus.sh");
         }
-        KWELT window([](int) {});
-        window.Form_Load();
+        MainWindow window([](int) {});
+        window.fillLists();
         window.show();
         QTRY_VERIFY_WITH_TIMEOUT(QAccessible::isActive(), 10000);
         announcements.clear();
@@ -140,9 +140,9 @@ private slots:
 
     void messageBoxTextIsReadable()
     {
-        KWELT window([](int) {});
+        MainWindow window([](int) {});
         ModalBoxAnswerer answerer(&window);
-        window.Form_Load();
+        window.fillLists();
         namedChild<BandComboBox>(&window, "color1")->setPosition(0);
         QCOMPARE(answerer.seen().size(), 1);
         QCOMPARE(answerer.seen().first().accessibleValue, QStringLiteral("บน Resistor ไม่มีสีที่ 1 เป็นสีดำ ครับ"));

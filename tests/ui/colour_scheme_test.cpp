@@ -107,8 +107,8 @@ private slots:
         QFETCH(bool, disabled);
         QFETCH(QColor, expected);
         const SchemeOverride colours(scheme);
-        KWELT window([](int) {});
-        window.Form_Load();
+        MainWindow window([](int) {});
+        window.fillLists();
         window.setEnabled(!disabled);
         const QColor yellow(255, 255, 192);
         const QColor orange(255, 224, 192);
@@ -129,8 +129,8 @@ private slots:
     void readableSchemeColourIsKept()
     {
         const SchemeOverride colours(QStringLiteral("navy"));
-        KWELT window([](int) {});
-        window.Form_Load();
+        MainWindow window([](int) {});
+        window.fillLists();
         auto* field = namedChild<QLabel>(&window, "data3");
         const QColor text = textColour(field->grab().toImage(), QColor(255, 255, 192));
         QVERIFY2(blendOf(text, QColor(0, 0, 128), QColor(255, 255, 192)), qPrintable(text.name()));
@@ -142,8 +142,8 @@ private slots:
     {
         const QColor orange(255, 224, 192);
         const SchemeOverride navy(QStringLiteral("navy"));
-        KWELT window([](int) {});
-        window.Form_Load();
+        MainWindow window([](int) {});
+        window.fillLists();
         auto* field = namedChild<QLabel>(&window, "data4");
         QVERIFY(blendOf(textColour(field->grab().toImage(), orange), QColor(0, 0, 128), orange));
         const SchemeOverride dark(QStringLiteral("dark"));

@@ -81,7 +81,7 @@ struct Room
     bool leftAligned = false;
 };
 
-QList<Room> measureMainWindow(KWELT& window)
+QList<Room> measureMainWindow(MainWindow& window)
 {
     QList<Room> rooms;
     const auto label = [&](const char* name, const QStringList& texts, bool leftAligned = false) {
@@ -140,7 +140,7 @@ QList<Room> measureMainWindow(KWELT& window)
     return rooms;
 }
 
-QList<Room> measureAboutWindow(AboutKWELT& about)
+QList<Room> measureAboutWindow(AboutWindow& about)
 {
     auto* ok = namedChild<QPushButton>(&about, "Command1");
     const int frame = ok->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, ok);
@@ -173,7 +173,7 @@ QStringList misfits(const QList<Room>& rooms)
 }
 
 // The credits show all seven lines, none wider than the box, without scrolling.
-QStringList creditsMisfit(AboutKWELT& about)
+QStringList creditsMisfit(AboutWindow& about)
 {
     auto* credits = namedChild<QTextEdit>(&about, "Text1");
     const QSizeF document = credits->document()->size();
@@ -207,7 +207,7 @@ int printInk()
     FcStrListDone(list);
     FcStrSetDestroy(languages);
 #endif
-    KWELT window([](int) {});
+    MainWindow window([](int) {});
     auto* about = namedChild<QPushButton>(&window, "Command1");
     auto* field = namedChild<QLabel>(&window, "data4");
     field->setText(QStringLiteral("ความผิดพลาด"));
@@ -275,9 +275,9 @@ private slots:
         desktop.setPointSizeF(points);
         QApplication::setFont(desktop);
 
-        KWELT window([](int) {});
-        window.Form_Load();
-        auto* about = new AboutKWELT(&window);
+        MainWindow window([](int) {});
+        window.fillLists();
+        auto* about = new AboutWindow(&window);
         const QFont chosen = window.font();
         // The face the text is really drawn in, not the one asked for.
         QCOMPARE(QFontInfo(chosen).family(), family);
@@ -305,12 +305,12 @@ private slots:
     // the face this system gives Times New Roman, not the dialog font's.
     void productNameKeepsItsFont()
     {
-        KWELT window([](int) {});
+        MainWindow window([](int) {});
         const QString timesFace = QFontInfo(QFont(QStringLiteral("Times New Roman"))).family();
         if (timesFace == QFontInfo(window.font()).family()) {
             QSKIP("Times New Roman comes out in the dialog font's face here (Debian: fonts-liberation2)");
         }
-        auto* about = new AboutKWELT(&window);
+        auto* about = new AboutWindow(&window);
         const QFontInfo drawn(namedChild<QLabel>(about, "Label1")->font());
         QCOMPARE(drawn.family(), timesFace);
         QVERIFY(drawn.family() != QFontInfo(window.font()).family());

@@ -54,13 +54,13 @@ QString pairMessage(const QString& first, const QString& second)
 struct Harness
 {
     std::optional<int> endedWith;
-    KWELT window{[this](int code) { endedWith = code; }};
+    MainWindow window{[this](int code) { endedWith = code; }};
     QList<Positions> updates;
 
     Harness()
     {
-        QObject::connect(
-            &window, &KWELT::positionsRead, [this](BandPosition a, BandPosition b, BandPosition c, BandPosition d) {
+        QObject::connect(&window, &MainWindow::positionsRead,
+            [this](BandPosition a, BandPosition b, BandPosition c, BandPosition d) {
                 updates.append({a, b, c, d});
             });
     }
@@ -74,7 +74,7 @@ struct Harness
     // Loads and shows the window as start-up does, then forgets the load's updates.
     bool loadAndShow()
     {
-        window.Form_Load();
+        window.fillLists();
         window.show();
         const bool exposed = QTest::qWaitForWindowExposed(&window);
         updates.clear();
@@ -100,7 +100,7 @@ private slots:
     {
         Harness h;
         ModalBoxAnswerer answerer(&h.window);
-        h.window.Form_Load();
+        h.window.fillLists();
         const QList<Positions> expected{{1, -1, -1, -1}, {1, 0, -1, -1}, {1, 0, 0, -1}, {1, 0, 0, 0}, {1, 0, 0, 0}};
         QCOMPARE(h.updates, expected);
         QVERIFY(answerer.seen().isEmpty());
@@ -130,7 +130,7 @@ private slots:
     void listsAppendWithoutSelecting()
     {
         BandComboBox list;
-        QSignalSpy clicks(&list, &BandComboBox::Click);
+        QSignalSpy clicks(&list, &BandComboBox::positionChanged);
         for (const char* entry : {"a", "b", "c"}) {
             list.appendEntry(QString::fromLatin1(entry).toStdU16String());
         }
@@ -174,7 +174,7 @@ private slots:
             << Positions{2, 2, 6, 0} << QStringList{" 2", " 2", "x  1000000", tolerance5} << QString() << QStringList();
     }
 
-    // The lists are set without their Click, then one update runs, as after a user's pick.
+    // The lists are set without their positionChanged, then one update runs, as after a user's pick.
     void readoutAndMessageOrder()
     {
         QFETCH(Positions, positions);
@@ -184,12 +184,12 @@ private slots:
 
         Harness h;
         ModalBoxAnswerer answerer(&h.window);
-        h.window.Form_Load();
+        h.window.fillLists();
         for (int band = 1; band <= 4; ++band) {
             const QSignalBlocker quiet(h.list(band));
             h.list(band)->setCurrentIndex(positions[band - 1]);
         }
-        h.window.UpdateValue();
+        h.window.updateReadout();
 
         QCOMPARE(readoutTexts(&h.window), readout);
         if (message.isEmpty()) {
@@ -337,7 +337,7 @@ private slots:
     void closingTheWindowIsAccepted()
     {
         Harness h;
-        h.window.Form_Load();
+        h.window.fillLists();
         h.window.show();
         QVERIFY(h.window.close());
         QVERIFY(!h.window.isVisible());
@@ -348,7 +348,7 @@ private slots:
     {
         Harness h;
         ModalBoxAnswerer answerer(&h.window);
-        h.window.Form_Load();
+        h.window.fillLists();
         answerer.clear();
         h.list(3)->appendEntry(u"extra"); // a tenth multiplier entry, which the decoder rejects
         h.list(3)->setPosition(9);

@@ -111,8 +111,8 @@ private slots:
         QFETCH(QString, scheme);
         QFETCH(bool, disabled);
         const SchemeOverride colours(scheme);
-        KWELT window([](int) {});
-        window.Form_Load();
+        MainWindow window([](int) {});
+        window.fillLists();
         window.setEnabled(!disabled);
         const QImage image = window.grab().toImage();
         const qreal ratio = image.devicePixelRatio();
@@ -175,7 +175,7 @@ private slots:
     // never a blend of two, and at a whole scale each pixel of the picture is a square block.
     void pictureIsSharp()
     {
-        KWELT window([](int) {});
+        MainWindow window([](int) {});
         const QImage image = window.grab().toImage();
         const qreal ratio = image.devicePixelRatio();
         const QImage picture = QImage(QStringLiteral(":/kwelt/kwelt.png")).convertToFormat(QImage::Format_ARGB32);
@@ -212,8 +212,8 @@ private slots:
     void drawingDoesNotFollowTheLists()
     {
         test::ModalBoxAnswerer answerer;
-        KWELT window([](int) {});
-        window.Form_Load();
+        MainWindow window([](int) {});
+        window.fillLists();
         const QImage before = window.grab(QRect(112, 0, 329, 88)).toImage();
         QVERIFY(!before.isNull());
         namedChild<QComboBox>(&window, "color1")->setCurrentIndex(9);

@@ -36,7 +36,7 @@ private slots:
 
     void init()
     {
-        m_window = std::make_unique<KWELT>([](int) { QFAIL("the program ended"); });
+        m_window = std::make_unique<MainWindow>([](int) { QFAIL("the program ended"); });
     }
     void cleanup() { m_window.reset(); }
 
@@ -153,7 +153,7 @@ private slots:
     {
         // Under colours where the button face and its text differ from the window's.
         const SchemeOverride colours(QStringLiteral("two-tone"));
-        m_window = std::make_unique<KWELT>([](int) {});
+        m_window = std::make_unique<MainWindow>([](int) {});
         // The window's background is the button face; labels and the frame title use button text.
         QCOMPARE(m_window->palette().color(m_window->backgroundRole()), m_window->palette().color(QPalette::Button));
         QVERIFY(m_window->autoFillBackground());
@@ -204,7 +204,7 @@ private slots:
 
     void tabOrder()
     {
-        m_window->Form_Load();
+        m_window->fillLists();
         m_window->show();
         m_window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
@@ -224,7 +224,7 @@ private slots:
     {
         KWELT_SKIP_WITHOUT_THAI_FONT();
         ModalBoxAnswerer answerer(m_window.get());
-        m_window->Form_Load();
+        m_window->fillLists();
         QStringList texts{m_window->windowTitle(), namedChild<QGroupBox>(m_window.get(), "Frame1")->title(),
             QStringLiteral("ผิดพลาด")};
         for (const char* name : {"color1", "color2", "color3", "color4"}) {
@@ -243,7 +243,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<KWELT> m_window;
+    std::unique_ptr<MainWindow> m_window;
 };
 
 QTEST_MAIN(MainWindowLayoutTest)

@@ -31,7 +31,7 @@ bool save(QWidget* widget, const QString& path)
 }
 
 // Sets the bands and grabs the message box that their update shows.
-bool saveMessageBox(KWELT& window, std::array<BandPosition, 4> bands, const QString& path)
+bool saveMessageBox(MainWindow& window, std::array<BandPosition, 4> bands, const QString& path)
 {
     bool saved = false;
     QTimer poll;
@@ -51,9 +51,9 @@ bool saveMessageBox(KWELT& window, std::array<BandPosition, 4> bands, const QStr
     return saved;
 }
 
-bool saveAboutWindow(KWELT& window, const QString& path)
+bool saveAboutWindow(MainWindow& window, const QString& path)
 {
-    auto* about = new AboutKWELT(&window); // deletes itself when closed
+    auto* about = new AboutWindow(&window); // deletes itself when closed
     about->show();
     const bool saved = save(about, path);
     about->close();

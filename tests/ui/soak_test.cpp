@@ -111,7 +111,7 @@ private slots:
         const auto main = startUp([&](int code) { ended = code; });
         QVERIFY(QTest::qWaitForWindowExposed(main.get()));
         QList<Happening> log;
-        connect(main.get(), &KWELT::positionsRead, this,
+        connect(main.get(), &MainWindow::positionsRead, this,
             [&](BandPosition a, BandPosition b, BandPosition c, BandPosition d) {
                 log.append(Happening{false, {a, b, c, d}, {}});
             });
@@ -130,7 +130,7 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         for (int action = 0; action < ActionCount; ++action) {
-            const QList<AboutKWELT*> open = aboutWindows();
+            const QList<AboutWindow*> open = aboutWindows();
             QString what;
             if (open.isEmpty()) {
                 switch (pick(10)) {
@@ -170,7 +170,7 @@ private slots:
                     break;
                 }
             } else {
-                AboutKWELT* window = open.first();
+                AboutWindow* window = open.first();
                 switch (pick(6)) {
                 case 0:
                     QTest::mouseClick(namedChild<QPushButton>(window, "Command1"), Qt::LeftButton);
@@ -206,7 +206,7 @@ private slots:
             QVERIFY2(!ended, where());
             QVERIFY2(QApplication::activeModalWidget() == nullptr, where());
             QVERIFY2(QApplication::activePopupWidget() == nullptr, where());
-            const QList<AboutKWELT*> after = aboutWindows();
+            const QList<AboutWindow*> after = aboutWindows();
             QVERIFY2(after.size() <= 1, where());
             QVERIFY2(main->isEnabled() == after.isEmpty(), where());
             for (QWidget* window : QApplication::topLevelWidgets()) {

@@ -57,11 +57,11 @@ void ModalBoxAnswerer::poll()
     }
 }
 
-QList<AboutKWELT*> aboutWindows()
+QList<AboutWindow*> aboutWindows()
 {
-    QList<AboutKWELT*> found;
+    QList<AboutWindow*> found;
     for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (auto* about = qobject_cast<AboutKWELT*>(window)) {
+        if (auto* about = qobject_cast<AboutWindow*>(window)) {
             found.append(about);
         }
     }

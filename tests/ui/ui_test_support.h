@@ -17,7 +17,7 @@
 class QWidget;
 
 namespace kwelt {
-class AboutKWELT;
+class AboutWindow;
 }
 
 namespace kwelt::test {
@@ -57,7 +57,7 @@ private:
 };
 
 // Every About window that exists, shown or not.
-QList<AboutKWELT*> aboutWindows();
+QList<AboutWindow*> aboutWindows();
 
 // The texts of data1..data4.
 QStringList readoutTexts(const QWidget* mainWindow);

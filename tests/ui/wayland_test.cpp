@@ -228,7 +228,7 @@ private slots:
         QFETCH(Qt::WindowState, request);
         QTest::mouseClick(namedChild<QWidget>(m_window.get(), "Command1"), Qt::LeftButton);
         QTRY_COMPARE(aboutWindows().size(), 1);
-        AboutKWELT* about = aboutWindows().first();
+        AboutWindow* about = aboutWindows().first();
         QVERIFY(QTest::qWaitForWindowExposed(about));
         QCOMPARE(about->windowHandle()->transientParent(), m_window->windowHandle());
 
@@ -295,7 +295,7 @@ private slots:
             const QWidget* about = namedChild<QWidget>(main, "Command1");
             input.click(*origin + about->mapTo(main, about->rect().center()));
             QTRY_COMPARE(aboutWindows().size(), 1);
-            AboutKWELT* window = aboutWindows().first();
+            AboutWindow* window = aboutWindows().first();
             QVERIFY(holdsKeyboard(window));
             const QString failure = clickBlockedWindow(input, main, *origin, window);
             QVERIFY2(failure.isEmpty(), qPrintable(failure));
@@ -325,7 +325,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<KWELT> m_window;
+    std::unique_ptr<MainWindow> m_window;
 };
 
 QTEST_MAIN(WaylandTest)

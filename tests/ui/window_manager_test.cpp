@@ -69,7 +69,7 @@ private slots:
 
     void cleanup()
     {
-        for (AboutKWELT* about : aboutWindows()) {
+        for (AboutWindow* about : aboutWindows()) {
             delete about;
         }
         m_main.reset();
@@ -109,7 +109,7 @@ private slots:
     // The About window opens active, with the focus in the credits: keys typed go there.
     void aboutWindowOpensWithTheFocus()
     {
-        AboutKWELT* about = openAboutByKeyboard();
+        AboutWindow* about = openAboutByKeyboard();
         QVERIFY(about);
         QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(about));
         QTRY_COMPARE(activeWindowOfTheWindowManager(), about->winId());
@@ -131,7 +131,7 @@ private slots:
     void focusReturnsToTheMainWindow()
     {
         QFETCH(QString, keys);
-        QPointer<AboutKWELT> about = openAboutByKeyboard();
+        QPointer<AboutWindow> about = openAboutByKeyboard();
         QVERIFY(about);
         QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(about.data()));
         for (const QString& key : keys.split(QLatin1Char(' '))) {
@@ -156,7 +156,7 @@ private slots:
     void aboutWindowComesBackToTheFront()
     {
         QFETCH(bool, click);
-        AboutKWELT* about = openAboutByKeyboard();
+        AboutWindow* about = openAboutByKeyboard();
         QVERIFY(about);
         QTRY_COMPARE(activeWindowOfTheWindowManager(), about->winId());
         if (click) {
@@ -172,7 +172,7 @@ private slots:
 
 private:
     // Tabs to About in the main window and presses it with Space, both through the X server.
-    AboutKWELT* openAboutByKeyboard()
+    AboutWindow* openAboutByKeyboard()
     {
         namedChild<QPushButton>(m_main.get(), "Command1")->setFocus();
         xdotool({QStringLiteral("key"), QStringLiteral("--clearmodifiers"), QStringLiteral("space")});
@@ -182,7 +182,7 @@ private:
         return aboutWindows().value(0);
     }
 
-    std::unique_ptr<KWELT> m_main;
+    std::unique_ptr<MainWindow> m_main;
 };
 
 QTEST_MAIN(WindowManagerTest)

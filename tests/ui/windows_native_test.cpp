@@ -160,7 +160,7 @@ private slots:
 
     void cleanup()
     {
-        for (AboutKWELT* about : aboutWindows()) {
+        for (AboutWindow* about : aboutWindows()) {
             delete about;
         }
         m_main.reset();
@@ -192,7 +192,7 @@ private slots:
 
     void aboutWindow()
     {
-        AboutKWELT* about = openAbout();
+        AboutWindow* about = openAbout();
         QVERIFY(about);
         const HWND window = handle(about);
         const LONG style = GetWindowLongW(window, GWL_STYLE);
@@ -221,7 +221,7 @@ private slots:
         QFETCH(QString, how);
         const HWND main = handle(m_main.get());
         QVERIFY(IsWindowEnabled(main));
-        QPointer<AboutKWELT> about = openAbout();
+        QPointer<AboutWindow> about = openAbout();
         QVERIFY(about);
         QVERIFY(!IsWindowEnabled(main));
         nativelyEnabledWhenHidden watch(main);
@@ -281,11 +281,11 @@ private slots:
     }
 
     // In an open band list each arrow key selects, as in a native drop-down list: the field
-    // follows and Click runs once a step. Esc then leaves the last selection.
+    // follows and positionChanged is raised once a step. Esc then leaves the last selection.
     void arrowKeysSelectInAnOpenList()
     {
         auto* list = namedChild<BandComboBox>(m_main.get(), "color4");
-        QSignalSpy clicks(list, &BandComboBox::Click);
+        QSignalSpy clicks(list, &BandComboBox::positionChanged);
         list->showPopup();
         QTRY_VERIFY(list->view()->isVisible());
         for (int step = 1; step <= 2; ++step) {
@@ -387,14 +387,14 @@ private slots:
     }
 
 private:
-    AboutKWELT* openAbout()
+    AboutWindow* openAbout()
     {
         QTest::mouseClick(namedChild<QPushButton>(m_main.get(), "Command1"), Qt::LeftButton);
-        const QList<AboutKWELT*> windows = aboutWindows();
+        const QList<AboutWindow*> windows = aboutWindows();
         return windows.size() == 1 ? windows.first() : nullptr;
     }
 
-    std::unique_ptr<KWELT> m_main;
+    std::unique_ptr<MainWindow> m_main;
 };
 
 QTEST_MAIN(WindowsNativeTest)
