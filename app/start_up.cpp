@@ -3,7 +3,7 @@
 
 #include "start_up.h"
 
-#include "kwelt_version.h"
+#include "program_identity.h"
 #include "thai_font.h"
 
 #include <QApplication>

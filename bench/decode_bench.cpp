@@ -38,7 +38,7 @@ void BM_DecodeBands(benchmark::State& state)
     std::size_t i = 0;
     for (auto _ : state) {
         const Bands& b = all[i];
-        benchmark::DoNotOptimize(kwelt::DecodeBands(b.p1, b.p2, b.p3, b.p4));
+        benchmark::DoNotOptimize(kwelt::decodeBands(b.p1, b.p2, b.p3, b.p4));
         i = i + 1 == all.size() ? 0 : i + 1;
     }
     state.counters["combinations"] = static_cast<double>(all.size());
@@ -50,7 +50,7 @@ void BM_CheckFirstBands(benchmark::State& state)
     kwelt::BandPosition p1 = 0;
     kwelt::BandPosition p2 = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(kwelt::CheckFirstBands(p1, p2));
+        benchmark::DoNotOptimize(kwelt::checkFirstBands(p1, p2));
         p2 = p2 == 9 ? 0 : p2 + 1;
         p1 = p2 == 0 ? (p1 == 9 ? 0 : p1 + 1) : p1;
     }

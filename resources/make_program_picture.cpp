@@ -32,7 +32,7 @@ std::optional<kwelt::picture::Grid> readGrid(const QString& name)
         return std::nullopt;
     }
     QString error;
-    auto grid = kwelt::picture::ParseGrid(QString::fromUtf8(source.readAll()), &error);
+    auto grid = kwelt::picture::parseGrid(QString::fromUtf8(source.readAll()), &error);
     if (!grid) {
         err << name << ": " << error << "\n";
     }
@@ -55,7 +55,7 @@ int writeIcons(const QString& dir, const QString& name, const QStringList& argum
             const QString scalable = dir + QStringLiteral("/hicolor/scalable/apps");
             if (!QDir().mkpath(scalable)
                 || !writeFile(
-                    scalable + QLatin1Char('/') + name + QStringLiteral(".svg"), kwelt::picture::ToSvg(*grid))) {
+                    scalable + QLatin1Char('/') + name + QStringLiteral(".svg"), kwelt::picture::toSvg(*grid))) {
                 err << "cannot write the scalable icon in " << scalable << "\n";
                 return 1;
             }
@@ -63,7 +63,7 @@ int writeIcons(const QString& dir, const QString& name, const QStringList& argum
         }
         bool ok = false;
         const int size = argument.toInt(&ok);
-        const QImage image = ok && grid ? kwelt::picture::ToScaledImage(*grid, size) : QImage();
+        const QImage image = ok && grid ? kwelt::picture::toScaledImage(*grid, size) : QImage();
         if (image.isNull()) {
             err << "'" << argument << "' is no whole multiple of a drawing before it\n";
             return 2;
@@ -100,17 +100,17 @@ int main(int argc, char** argv)
     }
     const QString dir = arguments[1];
     QFile ico(dir + QStringLiteral("/kwelt.ico"));
-    if (!ico.open(QIODevice::WriteOnly) || ico.write(kwelt::picture::ToIco(*grid)) < 0) {
+    if (!ico.open(QIODevice::WriteOnly) || ico.write(kwelt::picture::toIco(*grid)) < 0) {
         err << "cannot write " << ico.fileName() << "\n";
         return 1;
     }
     QFile image(dir + QStringLiteral("/kwelt_icon_image.bin"));
     if (!image.open(QIODevice::WriteOnly)
-        || image.write(kwelt::picture::ToIco(*grid).mid(kwelt::picture::IcoHeaderSize)) < 0) {
+        || image.write(kwelt::picture::toIco(*grid).mid(kwelt::picture::IcoHeaderSize)) < 0) {
         err << "cannot write " << image.fileName() << "\n";
         return 1;
     }
-    if (!kwelt::picture::ToImage(*grid).save(dir + QStringLiteral("/kwelt.png"), "PNG")) {
+    if (!kwelt::picture::toImage(*grid).save(dir + QStringLiteral("/kwelt.png"), "PNG")) {
         err << "cannot write " << dir << "/kwelt.png\n";
         return 1;
     }

@@ -17,7 +17,7 @@ void appendLe(QByteArray& out, std::uint32_t value, int bytes)
 
 } // namespace
 
-std::optional<Grid> ParseGrid(const QString& text, QString* error)
+std::optional<Grid> parseGrid(const QString& text, QString* error)
 {
     QStringList rows;
     for (const QString& line : text.split(QLatin1Char('\n'))) {
@@ -57,7 +57,7 @@ std::optional<Grid> ParseGrid(const QString& text, QString* error)
     return grid;
 }
 
-QImage ToImage(const Grid& grid)
+QImage toImage(const Grid& grid)
 {
     const int size = static_cast<int>(grid.size());
     QImage image(size, size, QImage::Format_ARGB32);
@@ -72,16 +72,16 @@ QImage ToImage(const Grid& grid)
     return image;
 }
 
-QImage ToScaledImage(const Grid& grid, int size)
+QImage toScaledImage(const Grid& grid, int size)
 {
     const int drawn = static_cast<int>(grid.size());
     if (drawn == 0 || size % drawn != 0) {
         return {};
     }
-    return ToImage(grid).scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    return toImage(grid).scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
-QByteArray ToSvg(const Grid& grid)
+QByteArray toSvg(const Grid& grid)
 {
     const int size = static_cast<int>(grid.size());
     QByteArray svg = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
@@ -113,7 +113,7 @@ QByteArray ToSvg(const Grid& grid)
     return svg;
 }
 
-QByteArray ToIco(const Grid& grid)
+QByteArray toIco(const Grid& grid)
 {
     constexpr int headerSize = 40;
     constexpr int paletteSize = 16 * 4;

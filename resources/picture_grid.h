@@ -27,23 +27,23 @@ using Grid = std::vector<std::vector<std::optional<int>>>;
 // Reads a picture's text source: '#' lines are comments, then as many rows as each row has
 // characters, '.' for transparent and a hexadecimal digit for a palette index. Returns an
 // empty optional and sets `error` when the text is not such a grid.
-std::optional<Grid> ParseGrid(const QString& text, QString* error);
+std::optional<Grid> parseGrid(const QString& text, QString* error);
 
 // The picture as a 32-bit image with an alpha channel.
-QImage ToImage(const Grid& grid);
+QImage toImage(const Grid& grid);
 
 // The picture at `size` x `size` pixels for desktops, each pixel of the drawing a square block,
 // so that it stays crisp. `size` must be a whole multiple of the drawing's; a null image if not.
-QImage ToScaledImage(const Grid& grid, int size);
+QImage toScaledImage(const Grid& grid, int size);
 
 // The picture as a scalable SVG image, one square a pixel, merged into horizontal runs.
-QByteArray ToSvg(const Grid& grid);
+QByteArray toSvg(const Grid& grid);
 
 // The icon file's own header: the directory and its one entry. The image follows.
 inline constexpr int IcoHeaderSize = 22;
 
 // The 32 x 32 picture as a Windows icon file: one 32 x 32 image at 4 bits per pixel with a 1-bit
 // transparency mask, 744 bytes of image data behind the 22-byte file header.
-QByteArray ToIco(const Grid& grid);
+QByteArray toIco(const Grid& grid);
 
 } // namespace kwelt::picture

@@ -6,7 +6,7 @@
 #include "about_window_layout.h"
 #include "control_table.h"
 #include "fixed_window.h"
-#include "kwelt_version.h"
+#include "program_identity.h"
 #include "window_fonts.h"
 
 #include <QCloseEvent>

@@ -188,7 +188,7 @@ qreal widthOf(const TextMeasure& m)
 
 qreal widthRoom(const TextRoom& room)
 {
-    return room.room.width() - (room.leftAligned ? 1 : 2);
+    return room.size.width() - (room.leftAligned ? 1 : 2);
 }
 
 // Whether the texts of `room` fit at the size of `measures`, or, for a `scale` other than 1, at
@@ -207,7 +207,7 @@ bool fits(TextMeasures& measures, const TextRoom& room, qreal scale = 1)
         }
         lineHeight = std::max(lineHeight, m.lineHeight);
         if (room.lines == 1) {
-            const qreal height = room.room.height();
+            const qreal height = room.size.height();
             const qreal line = room.onFontLine ? std::ceil(measures.lineHeight() * scale) : m.lineHeight;
             const qreal ascent = room.onFontLine ? measures.ascent() * scale : m.ascent;
             const qreal top = room.atTop ? 0 : (height - line) / 2;
@@ -218,7 +218,7 @@ bool fits(TextMeasures& measures, const TextRoom& room, qreal scale = 1)
             }
         }
     }
-    return room.lines == 1 || std::ceil(room.lines * lineHeight) <= room.room.height();
+    return room.lines == 1 || std::ceil(room.lines * lineHeight) <= room.size.height();
 }
 
 bool fitsAll(TextMeasures& measures, const QList<TextRoom>& rooms, qreal scale = 1)
@@ -235,18 +235,18 @@ QList<TextRoom> textRooms(std::span<const Control> table, const QStyle* style)
         if (control.texts == nullptr || control.productNameFont) {
             continue;
         }
-        TextRoom room{.control = QLatin1String(control.name), .texts = control.texts(), .room = size(control.rect)};
+        TextRoom room{.control = QLatin1String(control.name), .texts = control.texts(), .size = size(control.rect)};
         room.leftAligned = (control.alignment & Qt::AlignHorizontal_Mask) == Qt::AlignLeft;
         switch (control.kind) {
         case ControlKind::List:
-            room.room = listTextRoom(style, control.rect);
+            room.size = listTextRoom(style, control.rect);
             room.onFontLine = platform::listsCentreOnFontLine();
             break;
         case ControlKind::Button:
-            room.room = buttonTextRoom(style, control.rect);
+            room.size = buttonTextRoom(style, control.rect);
             break;
         case ControlKind::Frame:
-            room.room = frameTitleRoom(control, table);
+            room.size = frameTitleRoom(control, table);
             room.atTop = true;
             break;
         case ControlKind::CreditsBox: {
@@ -254,7 +254,7 @@ QList<TextRoom> textRooms(std::span<const Control> table, const QStyle* style)
                 line.remove(QLatin1String("\r\n"));
             }
             const int inset = 2 * (style->pixelMetric(QStyle::PM_DefaultFrameWidth) + CreditsMargin);
-            room.room -= QSize(inset, inset);
+            room.size -= QSize(inset, inset);
             // One line a text, and the empty line after the last line break.
             room.lines = static_cast<int>(room.texts.size()) + 1;
             break;

@@ -25,7 +25,7 @@ struct TextRoom
 {
     QString control;
     QStringList texts;
-    QSize room;
+    QSize size;
     int lines = 1;
     bool atTop = false;
     bool leftAligned = false; // starts on the room's left edge: a pixel to spare on the right only

@@ -95,7 +95,7 @@ void MainWindow::updateReadout()
     }
     const auto [p1, p2, p3, p4] = positions;
     emit positionsRead(p1, p2, p3, p4);
-    const BandReadout readout = DecodeBands(p1, p2, p3, p4);
+    const BandReadout readout = decodeBands(p1, p2, p3, p4);
 
     // A message box waits for the user; the fields written before it show their new text
     // meanwhile, the others their old.

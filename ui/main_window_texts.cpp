@@ -3,7 +3,7 @@
 
 #include "main_window_texts.h"
 
-#include "kwelt_version.h"
+#include "program_identity.h"
 
 #include <kwelt/core.h>
 
@@ -24,7 +24,7 @@ QStringList decoded(QStringList texts, int firstBands, int thirdBands, int fourt
         for (int p2 = -1; p2 < firstBands; ++p2) {
             for (int p3 = -1; p3 < thirdBands; ++p3) {
                 for (int p4 = -1; p4 < fourthBands; ++p4) {
-                    const QString shown = toQString(text(DecodeBands(static_cast<BandPosition>(p1),
+                    const QString shown = toQString(text(decodeBands(static_cast<BandPosition>(p1),
                         static_cast<BandPosition>(p2), static_cast<BandPosition>(p3), static_cast<BandPosition>(p4))));
                     if (!texts.contains(shown)) {
                         texts.append(shown);

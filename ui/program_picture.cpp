@@ -92,8 +92,8 @@ QPixmap programPicture()
     if (!source.open(QIODevice::ReadOnly)) {
         return {};
     }
-    const std::optional<picture::Grid> grid = picture::ParseGrid(QString::fromUtf8(source.readAll()), nullptr);
-    return grid ? QPixmap::fromImage(picture::ToImage(*grid)) : QPixmap();
+    const std::optional<picture::Grid> grid = picture::parseGrid(QString::fromUtf8(source.readAll()), nullptr);
+    return grid ? QPixmap::fromImage(picture::toImage(*grid)) : QPixmap();
 }
 
 QIcon programIcon()

@@ -25,7 +25,7 @@ QFont productNameFont()
     const auto& label = about_window_layout::Controls[0];
     const TextRoom room{.control = QLatin1String(label.name),
         .texts = label.texts(),
-        .room = toPixels(label.rect).size() - QSize(0, 2)};
+        .size = toPixels(label.rect).size() - QSize(0, 2)};
     while (!fitsRoom(font, room) && font.pointSize() > SmallestPointSize) {
         font.setPointSize(font.pointSize() - 1);
     }

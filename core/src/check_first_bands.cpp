@@ -24,7 +24,7 @@ constexpr std::array<std::int8_t, 100> RowOfValue = [] {
 
 } // namespace
 
-CheckResult CheckFirstBands(BandPosition p1, BandPosition p2)
+CheckResult checkFirstBands(BandPosition p1, BandPosition p2)
 {
     if (p1 == 0) {
         return {CheckFinding::BlackFirstBand, std::u16string(BlackFirstBandMessage)};
@@ -37,7 +37,7 @@ CheckResult CheckFirstBands(BandPosition p1, BandPosition p2)
     if (row < 0) {
         return {};
     }
-    return {CheckFinding::NonStandardPair, NonStandardPairMessage(NonStandardPairs[static_cast<std::size_t>(row)])};
+    return {CheckFinding::NonStandardPair, nonStandardPairMessage(NonStandardPairs[static_cast<std::size_t>(row)])};
 }
 
 } // namespace kwelt

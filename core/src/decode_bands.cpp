@@ -24,7 +24,7 @@ void requireListPosition(int band, BandPosition p)
 std::u16string digitText(BandPosition p)
 {
     std::u16string text;
-    detail::AppendSignedNumberText(text, {p, 0});
+    detail::appendSignedNumberText(text, {p, 0});
     return text;
 }
 
@@ -42,7 +42,7 @@ std::u16string multiplierText(BandPosition p3)
         }
     }
     std::u16string text = u"x ";
-    detail::AppendSignedNumberText(text, multiplier);
+    detail::appendSignedNumberText(text, multiplier);
     return text;
 }
 
@@ -60,14 +60,14 @@ std::u16string toleranceText(BandPosition p4)
 
 } // namespace
 
-BandReadout DecodeBands(BandPosition p1, BandPosition p2, BandPosition p3, BandPosition p4)
+BandReadout decodeBands(BandPosition p1, BandPosition p2, BandPosition p3, BandPosition p4)
 {
     requireListPosition(1, p1);
     requireListPosition(2, p2);
     requireListPosition(3, p3);
     requireListPosition(4, p4);
 
-    CheckResult check = CheckFirstBands(p1, p2);
+    CheckResult check = checkFirstBands(p1, p2);
     BandReadout readout;
     readout.digit1Text = check.finding == CheckFinding::BlackFirstBand ? u"?" : digitText(p1);
     readout.digit2Text = check.finding == CheckFinding::NonStandardPair ? u"?" : digitText(p2);

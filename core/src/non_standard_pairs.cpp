@@ -5,7 +5,7 @@
 
 namespace kwelt {
 
-std::u16string NonStandardPairMessage(const NonStandardPair& row)
+std::u16string nonStandardPairMessage(const NonStandardPair& row)
 {
     constexpr std::u16string_view before1 = u"บน Resistor ไม่มีสีที่ 1 เป็น [ ";
     constexpr std::u16string_view before2 = u" ] แล้วสีที่ 2 เป็น [ ";

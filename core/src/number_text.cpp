@@ -9,7 +9,7 @@
 
 namespace kwelt::detail {
 
-void AppendSignedNumberText(std::u16string& out, DecimalNumber value)
+void appendSignedNumberText(std::u16string& out, DecimalNumber value)
 {
     out.push_back(value.units < 0 ? u'-' : u' ');
 

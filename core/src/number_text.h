@@ -19,6 +19,6 @@ struct DecimalNumber
 // Numbers in the read-out are shown by one rule: a blank in front of a number of zero or more,
 // a minus sign in front of a negative one, no digit grouping, no zero before the decimal point
 // and always "." as the decimal point, whatever the locale. The text is appended to `out`.
-void AppendSignedNumberText(std::u16string& out, DecimalNumber value);
+void appendSignedNumberText(std::u16string& out, DecimalNumber value);
 
 } // namespace kwelt::detail

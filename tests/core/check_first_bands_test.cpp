@@ -21,7 +21,7 @@ TEST(CheckFirstBands, AgreesWithTheE24SeriesForEveryPairOfListPositions)
         for (int p2 = -1; p2 <= 9; ++p2) {
             SCOPED_TRACE(testing::Message() << "bands " << p1 << ", " << p2);
             const CheckResult expected = ExpectedCheck(p1, p2);
-            const CheckResult actual = CheckFirstBands(BandPosition(p1), BandPosition(p2));
+            const CheckResult actual = checkFirstBands(BandPosition(p1), BandPosition(p2));
             EXPECT_EQ(actual.finding, expected.finding);
             EXPECT_EQ(actual.message, expected.message);
             nonStandard += actual.finding == CheckFinding::NonStandardPair;
@@ -64,7 +64,7 @@ TEST(CheckFirstBands, EdgeCases)
     };
     for (const CheckCase& c : cases) {
         SCOPED_TRACE(c.name);
-        const CheckResult result = CheckFirstBands(c.p1, c.p2);
+        const CheckResult result = checkFirstBands(c.p1, c.p2);
         EXPECT_EQ(result.finding, c.finding);
         EXPECT_EQ(result.message, c.message);
     }
@@ -78,12 +78,12 @@ TEST(CheckFirstBands, MessagesHaveExactlyTheseCodeUnits)
         0x0E19, 0x20, '[', 0x20, 0x0E41, 0x0E14, 0x0E07, 0x20, ']', 0x20, 0x0E41, 0x0E25, 0x0E49, 0x0E27, 0x0E2A,
         0x0E35, 0x0E17, 0x0E35, 0x0E48, 0x20, '2', 0x20, 0x0E40, 0x0E1B, 0x0E47, 0x0E19, 0x20, '[', 0x20, 0x0E19,
         0x0E49, 0x0E33, 0x0E15, 0x0E32, 0x0E25, 0x20, ']', 0x20, 0x0E04, 0x0E23, 0x0E31, 0x0E1A});
-    EXPECT_EQ(CheckFirstBands(2, 1).message, red21);
+    EXPECT_EQ(checkFirstBands(2, 1).message, red21);
 
     const std::u16string black = CodePoints({0x0E1A, 0x0E19, 0x20, 'R', 'e', 's', 'i', 's', 't', 'o', 'r', 0x20, 0x0E44,
         0x0E21, 0x0E48, 0x0E21, 0x0E35, 0x0E2A, 0x0E35, 0x0E17, 0x0E35, 0x0E48, 0x20, '1', 0x20, 0x0E40, 0x0E1B, 0x0E47,
         0x0E19, 0x0E2A, 0x0E35, 0x0E14, 0x0E33, 0x20, 0x0E04, 0x0E23, 0x0E31, 0x0E1A});
-    EXPECT_EQ(CheckFirstBands(0, 5).message, black);
+    EXPECT_EQ(checkFirstBands(0, 5).message, black);
 }
 
 TEST(CheckFirstBands, WithVioletGreyOrWhiteFirstOnlyOneSecondBandPasses)
@@ -91,7 +91,7 @@ TEST(CheckFirstBands, WithVioletGreyOrWhiteFirstOnlyOneSecondBandPasses)
     for (int p1 : {7, 8, 9}) {
         int passing = 0;
         for (int p2 = 0; p2 <= 9; ++p2) {
-            passing += CheckFirstBands(BandPosition(p1), BandPosition(p2)).finding == CheckFinding::None;
+            passing += checkFirstBands(BandPosition(p1), BandPosition(p2)).finding == CheckFinding::None;
         }
         EXPECT_EQ(passing, 1) << "first band " << p1;
     }
@@ -106,10 +106,10 @@ TEST(CheckFirstBands, PositionsNoListHoldsMatchNothing)
             continue;
         }
         for (int other : {-1, 0, 4, 9}) {
-            ASSERT_EQ(CheckFirstBands(BandPosition(p), BandPosition(other)).finding, CheckFinding::None)
+            ASSERT_EQ(checkFirstBands(BandPosition(p), BandPosition(other)).finding, CheckFinding::None)
                 << "band 1 at " << p;
             const CheckFinding expected = other == 0 ? CheckFinding::BlackFirstBand : CheckFinding::None;
-            ASSERT_EQ(CheckFirstBands(BandPosition(other), BandPosition(p)).finding, expected) << "band 2 at " << p;
+            ASSERT_EQ(checkFirstBands(BandPosition(other), BandPosition(p)).finding, expected) << "band 2 at " << p;
         }
     }
 }

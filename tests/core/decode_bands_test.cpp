@@ -48,7 +48,7 @@ TEST(DecodeBands, EdgeCases)
     };
     for (const DecodeCase& c : cases) {
         SCOPED_TRACE(c.name);
-        const BandReadout r = DecodeBands(c.p1, c.p2, c.p3, c.p4);
+        const BandReadout r = decodeBands(c.p1, c.p2, c.p3, c.p4);
         EXPECT_EQ(r.digit1Text, c.digit1);
         EXPECT_EQ(r.digit2Text, c.digit2);
         EXPECT_EQ(r.multiplierText, c.multiplier);
@@ -60,14 +60,14 @@ TEST(DecodeBands, EdgeCases)
 
 TEST(DecodeBands, CarriesTheCheckMessage)
 {
-    EXPECT_EQ(DecodeBands(0, 4, 2, 1).message, BlackBandMessage);
-    EXPECT_EQ(DecodeBands(1, 4, 3, 2).message, PairMessage(ColourWord + Brown, Yellow));
-    EXPECT_EQ(DecodeBands(9, 9, 0, 0).message, PairMessage(White, White));
+    EXPECT_EQ(decodeBands(0, 4, 2, 1).message, BlackBandMessage);
+    EXPECT_EQ(decodeBands(1, 4, 3, 2).message, PairMessage(ColourWord + Brown, Yellow));
+    EXPECT_EQ(decodeBands(9, 9, 0, 0).message, PairMessage(White, White));
 }
 
 TEST(DecodeBands, ToleranceTextHasTheseCodeUnits)
 {
-    EXPECT_EQ(DecodeBands(1, 0, 0, 0).toleranceText,
+    EXPECT_EQ(decodeBands(1, 0, 0, 0).toleranceText,
         CodePoints(
             {0x0E04, 0x0E27, 0x0E32, 0x0E21, 0x0E1C, 0x0E34, 0x0E14, 0x0E1E, 0x0E25, 0x0E32, 0x0E14, 0x20, '5', '%'}));
 }
@@ -90,7 +90,7 @@ TEST(DecodeBands, WholeDomainFollowsTheReadOutRules)
             for (int p3 = -1; p3 <= 8; ++p3) {
                 for (int p4 = -1; p4 <= 2; ++p4) {
                     const BandReadout r
-                        = DecodeBands(BandPosition(p1), BandPosition(p2), BandPosition(p3), BandPosition(p4));
+                        = decodeBands(BandPosition(p1), BandPosition(p2), BandPosition(p3), BandPosition(p4));
                     const bool black = p1 == 0;
                     const bool nonStandard = check.finding == CheckFinding::NonStandardPair;
                     ASSERT_EQ(r.digit1Text, black ? u"?" : signedText(p1)) << p1 << p2 << p3 << p4;
@@ -117,7 +117,7 @@ TEST(DecodeBands, RejectsEveryPositionNoListHolds)
             positions[band] = BandPosition(p);
             const bool valid = p >= -1 && p <= lastPosition[band];
             try {
-                DecodeBands(positions[0], positions[1], positions[2], positions[3]);
+                decodeBands(positions[0], positions[1], positions[2], positions[3]);
                 ASSERT_TRUE(valid) << "band " << band + 1 << " accepted position " << p;
             } catch (const std::out_of_range& e) {
                 ASSERT_FALSE(valid) << "band " << band + 1 << " rejected position " << p;

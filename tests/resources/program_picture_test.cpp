@@ -55,18 +55,18 @@ private slots:
     {
         configureApplication();
         QString error;
-        m_grid = picture::ParseGrid(QString::fromUtf8(readFile(QStringLiteral("kwelt_icon.txt"))), &error);
+        m_grid = picture::parseGrid(QString::fromUtf8(readFile(QStringLiteral("kwelt_icon.txt"))), &error);
         QVERIFY2(m_grid.has_value(), qPrintable(error));
     }
 
     void committedFilesMatchTheSource()
     {
-        const QByteArray ico = picture::ToIco(*m_grid);
+        const QByteArray ico = picture::toIco(*m_grid);
         QCOMPARE(readFile(QStringLiteral("kwelt.ico")), ico);
         QCOMPARE(readFile(QStringLiteral("kwelt_icon_image.bin")), ico.mid(22));
         QImage png;
         QVERIFY(png.loadFromData(readFile(QStringLiteral("kwelt.png")), "PNG"));
-        QCOMPARE(png.convertToFormat(QImage::Format_ARGB32), picture::ToImage(*m_grid));
+        QCOMPARE(png.convertToFormat(QImage::Format_ARGB32), picture::toImage(*m_grid));
     }
 
     void icoLayout()
@@ -99,7 +99,7 @@ private slots:
         QImage ico;
         QVERIFY(ico.loadFromData(readFile(QStringLiteral("kwelt.ico")), "ICO"));
         QCOMPARE(ico.size(), QSize(32, 32));
-        const QImage expected = picture::ToImage(*m_grid);
+        const QImage expected = picture::toImage(*m_grid);
         for (int y = 0; y < 32; ++y) {
             for (int x = 0; x < 32; ++x) {
                 const QRgb a = ico.pixel(x, y);
@@ -115,7 +115,7 @@ private slots:
     // What the picture shows: a black and grey symbol above, the banded body below.
     void pictureContent()
     {
-        const QImage image = picture::ToImage(*m_grid);
+        const QImage image = picture::toImage(*m_grid);
         std::set<QRgb> upper, lower;
         for (int y = 0; y < 32; ++y) {
             for (int x = 0; x < 32; ++x) {
@@ -137,11 +137,11 @@ private slots:
     void parseRejectsABrokenGrid()
     {
         QString error;
-        QVERIFY(!picture::ParseGrid(QStringLiteral("# one row only\n0123\n"), &error));
+        QVERIFY(!picture::parseGrid(QStringLiteral("# one row only\n0123\n"), &error));
         QVERIFY(error.contains(QStringLiteral("rows")));
         QString bad = QString(QStringLiteral("................................\n")).repeated(31);
         bad += QStringLiteral("...............X................\n");
-        QVERIFY(!picture::ParseGrid(bad, &error));
+        QVERIFY(!picture::parseGrid(bad, &error));
         QVERIFY(error.contains(QStringLiteral("row 32")));
     }
 
@@ -153,7 +153,7 @@ private slots:
         auto* image1 = window.findChild<QLabel*>(QStringLiteral("Image1"));
         QVERIFY(image1);
         const QImage shown = window.grab(image1->geometry()).toImage();
-        const QImage expected = picture::ToImage(*m_grid);
+        const QImage expected = picture::toImage(*m_grid);
         const QRgb background = window.palette().color(QPalette::Button).rgb();
         QCOMPARE(shown.pixel(0, 0), background);
         QCOMPARE(qAlpha(expected.pixel(0, 0)), 0);
@@ -206,9 +206,9 @@ private slots:
         QVERIFY(image.load(file));
         image = image.convertToFormat(QImage::Format_ARGB32);
         QCOMPARE(image.size(), size);
-        const auto grid = picture::ParseGrid(QString::fromUtf8(readFile(drawing)), nullptr);
+        const auto grid = picture::parseGrid(QString::fromUtf8(readFile(drawing)), nullptr);
         QVERIFY(grid.has_value());
-        const QImage source = picture::ToImage(*grid);
+        const QImage source = picture::toImage(*grid);
         const QRect drawn(margin, source.size() * block);
         for (int y = 0; y < size.height(); ++y) {
             for (int x = 0; x < size.width(); ++x) {
@@ -243,7 +243,7 @@ private slots:
             0);
         QImage drawn;
         QVERIFY(drawn.load(png));
-        QCOMPARE(drawn.convertToFormat(QImage::Format_ARGB32), picture::ToImage(*m_grid));
+        QCOMPARE(drawn.convertToFormat(QImage::Format_ARGB32), picture::toImage(*m_grid));
     }
 #endif
 

@@ -221,7 +221,7 @@ private slots:
                 QVERIFY2(!log[i].isBox, where()); // no box without an update
                 ++updates;
                 const auto& p = log[i].positions;
-                const BandReadout readout = DecodeBands(p[0], p[1], p[2], p[3]);
+                const BandReadout readout = decodeBands(p[0], p[1], p[2], p[3]);
                 if (readout.finding == CheckFinding::None) {
                     continue;
                 }
@@ -232,7 +232,7 @@ private slots:
             log.clear();
 
             const BandReadout expected
-                = DecodeBands(lists[0]->position(), lists[1]->position(), lists[2]->position(), lists[3]->position());
+                = decodeBands(lists[0]->position(), lists[1]->position(), lists[2]->position(), lists[3]->position());
             const QStringList expectedTexts{QString::fromStdU16String(expected.digit1Text),
                 QString::fromStdU16String(expected.digit2Text), QString::fromStdU16String(expected.multiplierText),
                 QString::fromStdU16String(expected.toleranceText)};

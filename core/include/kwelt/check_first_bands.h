@@ -24,6 +24,6 @@ inline constexpr std::u16string_view BlackFirstBandMessage = u"บน Resistor �
 // Tells whether bands 1 and 2 can be the significant digits of a resistor value: band 1 must
 // not be black, and the two digits must form a value of the E24 series. Positions no list can
 // hold, such as "no selection", match nothing and pass.
-CheckResult CheckFirstBands(BandPosition p1, BandPosition p2);
+CheckResult checkFirstBands(BandPosition p1, BandPosition p2);
 
 } // namespace kwelt

@@ -25,6 +25,6 @@ struct BandReadout
 // Turns the selected positions of the four band lists into the read-out. Every position a list
 // can hold (-1 up to its last entry) decodes; any other position is the caller's error and
 // throws std::out_of_range naming the band and the position.
-BandReadout DecodeBands(BandPosition p1, BandPosition p2, BandPosition p3, BandPosition p4);
+BandReadout decodeBands(BandPosition p1, BandPosition p2, BandPosition p3, BandPosition p4);
 
 } // namespace kwelt

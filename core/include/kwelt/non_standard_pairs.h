@@ -122,6 +122,6 @@ static_assert(std::all_of(NonStandardPairs.begin(), NonStandardPairs.end(),
     "a non-standard pair has a first band of brown to white and a second band of black to white");
 
 // "On a resistor, colour 1 is never <band 1> followed by colour 2 <band 2>."
-std::u16string NonStandardPairMessage(const NonStandardPair& row);
+std::u16string nonStandardPairMessage(const NonStandardPair& row);
 
 } // namespace kwelt
