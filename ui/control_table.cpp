@@ -67,8 +67,7 @@ QWidget* makeCreditsBox(const Control& control, QWidget* parent)
     box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box->setTabChangesFocus(true);
     box->setAcceptRichText(false);
-    // A narrow margin, so that all lines fit without scrolling.
-    box->document()->setDocumentMargin(1);
+    box->document()->setDocumentMargin(CreditsMargin);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     return box;

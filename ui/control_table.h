@@ -25,6 +25,10 @@ enum class ControlKind {
     CreditsBox, // read-only multi-line text
 };
 
+// The credits box's document margin, in pixels: narrow, so that all its lines fit without
+// scrolling.
+inline constexpr int CreditsMargin = 1;
+
 // One control of a window as it was designed. A window's table lists its controls in tab order,
 // and is both what the window is built from and what the dialog font is fitted to.
 struct Control

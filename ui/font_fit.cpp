@@ -3,18 +3,12 @@
 
 #include "font_fit.h"
 
-#include "control_table.h"
-#include "platform.h"
-
 #include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QGuiApplication>
 #include <QHash>
 #include <QRawFont>
 #include <QScreen>
-#include <QStyle>
-#include <QStyleOptionButton>
-#include <QStyleOptionComboBox>
 #include <QTextLayout>
 
 #include <algorithm>
@@ -23,48 +17,12 @@
 namespace kwelt {
 namespace {
 
-// The credits box's document margin, in pixels.
-constexpr int CreditsMargin = 1;
-// Below this the texts would fit only by being unreadable: stop shrinking there.
+// Below these the texts would fit only by being unreadable: the fit stops shrinking there.
+constexpr double SmallestPointSize = 6.0;
 constexpr int SmallestPixelSize = 8;
 // The pixel size at which the texts come out under the usual desktop fonts at 96 dots per inch:
 // the rooms hold "ความผิดพลาด 10%" no larger.
 constexpr int LikelyPixelSize = 11;
-
-QSize size(const TwipsRect& r)
-{
-    return toPixels(r).size();
-}
-
-QSize listTextRoom(const QStyle* style, const TwipsRect& rect)
-{
-    QStyleOptionComboBox option;
-    option.rect = QRect(QPoint(0, 0), size(rect));
-    option.editable = false;
-    option.frame = true;
-    option.state = QStyle::State_Enabled;
-    return style->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField).size();
-}
-
-QSize buttonTextRoom(const QStyle* style, const TwipsRect& rect)
-{
-    QStyleOptionButton option;
-    option.rect = QRect(QPoint(0, 0), size(rect));
-    option.state = QStyle::State_Enabled;
-    return style->subElementRect(QStyle::SE_PushButtonContents, &option).size();
-}
-
-// A frame draws its title at its top, above the controls it holds.
-QSize frameTitleRoom(const Control& frame, std::span<const Control> table)
-{
-    int firstTop = frame.rect.height;
-    for (const Control& control : table) {
-        if (control.parent != nullptr && qstrcmp(control.parent, frame.name) == 0) {
-            firstTop = std::min(firstTop, control.rect.top);
-        }
-    }
-    return {size(frame.rect).width() - 16, twipsToPixels(firstTop)};
-}
 
 double sizeOf(const QFont& font)
 {
@@ -228,57 +186,10 @@ bool fitsAll(TextMeasures& measures, const QList<TextRoom>& rooms, qreal scale =
 
 } // namespace
 
-QList<TextRoom> textRooms(std::span<const Control> table, const QStyle* style)
-{
-    QList<TextRoom> rooms;
-    for (const Control& control : table) {
-        if (control.texts == nullptr || control.productNameFont) {
-            continue;
-        }
-        TextRoom room{.control = QLatin1String(control.name), .texts = control.texts(), .size = size(control.rect)};
-        room.leftAligned = (control.alignment & Qt::AlignHorizontal_Mask) == Qt::AlignLeft;
-        switch (control.kind) {
-        case ControlKind::List:
-            room.size = listTextRoom(style, control.rect);
-            room.onFontLine = platform::listsCentreOnFontLine();
-            break;
-        case ControlKind::Button:
-            room.size = buttonTextRoom(style, control.rect);
-            break;
-        case ControlKind::Frame:
-            room.size = frameTitleRoom(control, table);
-            room.atTop = true;
-            break;
-        case ControlKind::CreditsBox: {
-            for (QString& line : room.texts) {
-                line.remove(QLatin1String("\r\n"));
-            }
-            const int inset = 2 * (style->pixelMetric(QStyle::PM_DefaultFrameWidth) + CreditsMargin);
-            room.size -= QSize(inset, inset);
-            // One line a text, and the empty line after the last line break.
-            room.lines = static_cast<int>(room.texts.size()) + 1;
-            break;
-        }
-        case ControlKind::Label:
-        case ControlKind::ReadoutField:
-        case ControlKind::Picture:
-            break;
-        }
-        rooms.append(room);
-    }
-    return rooms;
-}
-
-bool fitsRoom(const QFont& font, const TextRoom& room)
-{
-    TextMeasures measures(font);
-    return fits(measures, room);
-}
-
-FittedFont fitFont(const QFont& font, const QList<TextRoom>& rooms)
+FittedFont fitFont(const QFont& font, const QList<TextRoom>& rooms, double pointStep)
 {
     const bool inPoints = font.pointSizeF() > 0;
-    const double step = inPoints ? 0.5 : 1.0;
+    const double step = inPoints ? pointStep : 1.0;
     const double floor = inPoints ? SmallestPointSize : SmallestPixelSize;
     const double own = sizeOf(font);
     // Qt sets text in whole pixels, and several point sizes come to the same pixel size.
