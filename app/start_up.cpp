@@ -4,7 +4,7 @@
 #include "start_up.h"
 
 #include "program_identity.h"
-#include "thai_font.h"
+#include "text/thai_font.h"
 
 #include <QApplication>
 

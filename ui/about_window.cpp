@@ -5,7 +5,7 @@
 
 #include "about_window_layout.h"
 #include "control_table.h"
-#include "fixed_window.h"
+#include "platform/window_state.h"
 #include "program_identity.h"
 #include "window_fonts.h"
 

@@ -3,10 +3,10 @@
 
 #include "control_table.h"
 
-#include "band_combo_box.h"
-#include "program_picture.h"
-#include "push_button.h"
-#include "readout_label.h"
+#include "widgets/band_combo_box.h"
+#include "widgets/program_picture.h"
+#include "widgets/push_button.h"
+#include "widgets/readout_label.h"
 
 #include <QGroupBox>
 #include <QLabel>

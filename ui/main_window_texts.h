@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "qt_text.h"
+#include "text/qt_text.h"
 
 #include <kwelt/band_lists.h>
 

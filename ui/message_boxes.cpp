@@ -3,8 +3,8 @@
 
 #include "message_boxes.h"
 
-#include "fixed_window.h"
-#include "platform.h"
+#include "platform/platform.h"
+#include "platform/window_state.h"
 
 #include <QAbstractButton>
 #include <QGuiApplication>

@@ -4,9 +4,9 @@
 #include "window_fonts.h"
 
 #include "about_window_layout.h"
-#include "dialog_face.h"
 #include "main_window_layout.h"
-#include "platform.h"
+#include "platform/platform.h"
+#include "text/dialog_face.h"
 
 #include <QStyle>
 #include <QStyleOptionButton>

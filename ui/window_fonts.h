@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "font_fit.h"
+#include "text/font_fit.h"
 
 #include <QFont>
 

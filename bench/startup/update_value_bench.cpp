@@ -3,9 +3,9 @@
 
 // The cost of one read-out update without a message box, on the real main window.
 
-#include <band_combo_box.h>
 #include <main_window.h>
 #include <start_up.h>
+#include <widgets/band_combo_box.h>
 
 #include <QApplication>
 #include <QSignalBlocker>

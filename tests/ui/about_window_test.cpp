@@ -7,9 +7,9 @@
 #include "ui_test_support.h"
 
 #include <about_window.h>
-#include <band_combo_box.h>
 #include <main_window.h>
 #include <start_up.h>
+#include <widgets/band_combo_box.h>
 
 #include <QClipboard>
 #include <QLabel>

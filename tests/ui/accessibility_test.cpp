@@ -6,9 +6,9 @@
 
 #include "ui_test_support.h"
 
-#include <band_combo_box.h>
 #include <main_window.h>
 #include <start_up.h>
+#include <widgets/band_combo_box.h>
 
 #include <QAccessible>
 #include <QLabel>

@@ -7,8 +7,8 @@
 #include "ui_test_support.h"
 
 #include <main_window.h>
-#include <readout_label.h>
 #include <start_up.h>
+#include <widgets/readout_label.h>
 
 #include <QLabel>
 #include <QTest>

@@ -7,10 +7,10 @@
 #include "ui_test_support.h"
 
 #include <about_window.h>
-#include <band_combo_box.h>
-#include <fixed_window.h>
 #include <main_window.h>
+#include <platform/window_state.h>
 #include <start_up.h>
+#include <widgets/band_combo_box.h>
 
 #include <QApplication>
 #include <QComboBox>

@@ -8,9 +8,9 @@
 #include "ui_test_support.h"
 
 #include <about_window.h>
-#include <band_combo_box.h>
 #include <main_window.h>
 #include <start_up.h>
+#include <widgets/band_combo_box.h>
 
 #include <QApplication>
 #include <QDir>

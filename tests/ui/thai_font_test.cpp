@@ -12,7 +12,7 @@
 #include <about_window.h>
 #include <main_window.h>
 #include <start_up.h>
-#include <thai_font.h>
+#include <text/thai_font.h>
 
 #include <QApplication>
 #include <QComboBox>

@@ -8,10 +8,10 @@
 #include "ui_test_support.h"
 
 #include <about_window.h>
-#include <band_combo_box.h>
 #include <main_window.h>
-#include <program_picture.h>
 #include <start_up.h>
+#include <widgets/band_combo_box.h>
+#include <widgets/program_picture.h>
 
 #include <QAbstractItemView>
 #include <QApplication>

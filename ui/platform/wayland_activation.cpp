@@ -8,8 +8,8 @@
 // keyboard's entry or of the button's press. And Qt asks nothing for a message box. Compositors
 // that only mark a window as urgent when asked (sway) stack and focus a window shown anew.
 
-#include "fixed_window.h"
 #include "window_activation.h"
+#include "window_state.h"
 
 #include "xdg-activation-v1-client-protocol.h"
 

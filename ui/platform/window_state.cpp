@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 kwelt developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "fixed_window.h"
+#include "window_state.h"
 
 #include <QApplication>
 #include <QPointer>

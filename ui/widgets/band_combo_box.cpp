@@ -3,8 +3,8 @@
 
 #include "band_combo_box.h"
 
-#include "platform.h"
-#include "qt_text.h"
+#include "platform/platform.h"
+#include "text/qt_text.h"
 
 #include <QSignalBlocker>
 #include <QStyleOptionComboBox>

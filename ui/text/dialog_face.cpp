@@ -3,7 +3,7 @@
 
 #include "dialog_face.h"
 
-#include "platform.h"
+#include "platform/platform.h"
 
 #include <QFontDatabase>
 #include <QStringList>

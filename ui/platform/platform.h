@@ -11,7 +11,7 @@ class QWidget;
 
 // What kwelt does differently on one platform, so that the window code reads the same on every
 // one. The build compiles one answer: platform_windows.cpp on Windows, platform_generic.cpp
-// elsewhere. (A Wayland session is told apart only when the program runs: fixed_window.cpp.)
+// elsewhere. (A Wayland session is told apart only when the program runs: window_state.cpp.)
 namespace kwelt::platform {
 
 // Faces drawn for Thai on screens, best first. Their marks above and below stay inside a line of

@@ -3,7 +3,7 @@
 
 #include "thai_font.h"
 
-#include "platform.h"
+#include "platform/platform.h"
 
 #include <QFontDatabase>
 #include <QStringList>
