@@ -23,7 +23,6 @@
 #include <QCloseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QWindow>
 
 #include <cstdlib>
 #include <exception>
@@ -38,6 +37,17 @@ template <typename Widget>
 Widget* control(const QWidget* window, const QByteArray& name)
 {
     return window->findChild<Widget*>(QString::fromLatin1(name));
+}
+
+// The About window, which keeps the main window disabled while it is shown.
+QWidget* shownAboutWindow()
+{
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (qobject_cast<AboutWindow*>(window) != nullptr && !window->isHidden()) {
+            return window;
+        }
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -69,7 +79,7 @@ MainWindow::MainWindow(EndProgram endProgram, QWidget* parent)
     connect(control<QPushButton>(this, "Command1"), &QPushButton::clicked, this, &MainWindow::openAboutWindow);
     connect(control<QPushButton>(this, "Command2"), &QPushButton::clicked, this, &MainWindow::exitProgram);
     keepWindowNormal(this);
-    m_activation = WindowActivation::create(this);
+    WindowActivation::create(this, shownAboutWindow);
 }
 
 void MainWindow::fillLists()
@@ -161,17 +171,6 @@ void MainWindow::changeEvent(QEvent* event)
     if (event->type() == QEvent::EnabledChange) {
         platform::followEnabledState(this);
     }
-    // While the About window keeps this window disabled, activating this window (a click on
-    // it, or its taskbar button) brings the About window back to the front instead, so that
-    // the way out is never hidden; and so, where the window system leaves it to the program, the
-    // message box that blocks it.
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-        if (!isEnabled()) {
-            bringAboutWindowBack();
-        } else if (QApplication::activeModalWidget() != nullptr) {
-            bringBoxBack();
-        }
-    }
 }
 
 void MainWindow::showEvent(QShowEvent* event)
@@ -181,47 +180,6 @@ void MainWindow::showEvent(QShowEvent* event)
         m_placed = true;
         platform::placeMainWindow(this);
     }
-    // A click on this window while it is disabled reaches no control; its native window still
-    // sees it.
-    if (windowHandle() != nullptr) {
-        windowHandle()->installEventFilter(this);
-    }
-}
-
-bool MainWindow::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == windowHandle() && event->type() == QEvent::MouseButtonPress && !isEnabled()) {
-        bringAboutWindowBack();
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
-void MainWindow::bringAboutWindowBack()
-{
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        auto* about = qobject_cast<AboutWindow*>(window);
-        if (about == nullptr || about->isHidden()) {
-            continue;
-        }
-        // Minimized, it would keep this window disabled out of sight. Done once the activation
-        // of this window has run its course, or it would win over the About window's.
-        QMetaObject::invokeMethod(
-            about, [this, about] { m_activation->bringBack(about); }, Qt::QueuedConnection);
-        break;
-    }
-}
-
-void MainWindow::bringBoxBack()
-{
-    // Once this window's activation has run its course, as for the About window.
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            if (QWidget* box = QApplication::activeModalWidget()) {
-                m_activation->blockedByBox(box);
-            }
-        },
-        Qt::QueuedConnection);
 }
 
 template <typename Handler>

@@ -15,7 +15,6 @@ namespace kwelt {
 
 class BandComboBox;
 class ReadoutLabel;
-class WindowActivation;
 
 // The main window: four band lists, the read-out, the resistor drawing, About and Exit.
 class MainWindow : public QWidget
@@ -42,17 +41,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void bandChanged();
     void openAboutWindow();
     void exitProgram();
-
-    // Restores the About window if it is minimized and brings it to the front, active.
-    void bringAboutWindowBack();
-    // Hands the keyboard back to the modal message box that blocks this window.
-    void bringBoxBack();
 
     // Runs an event handler. An error that escapes it is reported and ends the program; it
     // never travels on through Qt's event loop.
@@ -60,7 +53,6 @@ private:
     void runHandler(Handler&& handler);
 
     EndProgram m_endProgram;
-    WindowActivation* m_activation; // hands the keyboard back to the window that blocks this one
     bool m_placed = false; // placed by the window system when first shown
 
     // The band lists and the fields of the read-out, first band first.

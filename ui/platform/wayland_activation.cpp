@@ -45,8 +45,8 @@ wl_surface* surfaceOf(QWindow* window)
 class WaylandActivation final : public WindowActivation
 {
 public:
-    WaylandActivation(QWidget* mainWindow, wl_display* display)
-        : WindowActivation(mainWindow)
+    WaylandActivation(QWidget* mainWindow, BlockingWindow blockingWindow, wl_display* display)
+        : WindowActivation(mainWindow, std::move(blockingWindow))
         , m_display(display)
     {
         // A registry of its own on Qt's connection: Qt's event loop dispatches its events, which
@@ -76,6 +76,7 @@ public:
     WaylandActivation(const WaylandActivation&) = delete;
     WaylandActivation& operator=(const WaylandActivation&) = delete;
 
+protected:
     void bringBack(QWidget* window) override
     {
         window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
@@ -83,7 +84,7 @@ public:
         activate(window);
     }
 
-    void blockedByBox(QWidget* box) override { activate(box); }
+    void bringBoxBack(QWidget* box) override { activate(box); }
 
 private:
     // A token asked for, and the window it is to activate.
@@ -218,13 +219,13 @@ wl_display* qtDisplay()
 
 } // namespace
 
-WindowActivation* WindowActivation::create(QWidget* mainWindow)
+WindowActivation* WindowActivation::create(QWidget* mainWindow, BlockingWindow blockingWindow)
 {
     wl_display* display = onWayland() ? qtDisplay() : nullptr;
     if (display == nullptr) {
-        return new WindowActivation(mainWindow);
+        return new WindowActivation(mainWindow, std::move(blockingWindow));
     }
-    return new WaylandActivation(mainWindow, display);
+    return new WaylandActivation(mainWindow, std::move(blockingWindow), display);
 }
 
 } // namespace kwelt

@@ -10,9 +10,9 @@
 
 namespace kwelt {
 
-WindowActivation* WindowActivation::create(QWidget* mainWindow)
+WindowActivation* WindowActivation::create(QWidget* mainWindow, BlockingWindow blockingWindow)
 {
-    return new WindowActivation(mainWindow);
+    return new WindowActivation(mainWindow, std::move(blockingWindow));
 }
 
 } // namespace kwelt
