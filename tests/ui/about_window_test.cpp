@@ -8,7 +8,6 @@
 
 #include <about_window.h>
 #include <main_window.h>
-#include <start_up.h>
 #include <widgets/band_combo_box.h>
 
 #include <QClipboard>
@@ -30,13 +29,6 @@ namespace {
 const QString Credits
     = QStringLiteral("kWELT : Brandelwick\r\n--- By ---\r\nTamrovi\r\nOskelund\r\n--- Pellacourt ---\r\nRavenmoor\r\n");
 
-// Lets deleteLater() happen.
-void processDeletions()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
-
 // Notes whether the main window was enabled when the watched window was hidden.
 struct EnabledWhenHidden : QObject
 {
@@ -56,29 +48,11 @@ struct EnabledWhenHidden : QObject
 
 } // namespace
 
-class AboutWindowTest : public QObject
+class AboutWindowTest : public ProgramTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { configureApplication(); }
-
-    void init()
-    {
-        m_ended.reset();
-        m_main = startUp([this](int code) { m_ended = code; });
-        QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
-    }
-
-    void cleanup()
-    {
-        for (AboutWindow* about : aboutWindows()) {
-            delete about;
-        }
-        m_main.reset();
-        processDeletions();
-    }
-
     void windowFrame()
     {
         const SchemeOverride colours(QStringLiteral("two-tone")); // the button face unlike the window's
@@ -198,25 +172,25 @@ private slots:
         QTest::keyClick(about, Qt::Key_Escape);
         processDeletions();
         QCOMPARE(aboutWindows().size(), 1);
-        QVERIFY(!m_main->isEnabled());
+        QVERIFY(!programWindow()->isEnabled());
     }
 
     void mainWindowIgnoresInputWhileOpen()
     {
         AboutWindow* about = openAbout();
         QVERIFY(about);
-        QVERIFY(!m_main->isEnabled());
-        auto* band1 = namedChild<BandComboBox>(m_main.get(), "color1");
+        QVERIFY(!programWindow()->isEnabled());
+        auto* band1 = namedChild<BandComboBox>(programWindow(), "color1");
         QTest::mouseClick(band1, Qt::LeftButton);
         QTest::keyClick(band1, Qt::Key_Down);
         QCOMPARE(band1->currentIndex(), 1);
         QVERIFY(QApplication::activePopupWidget() == nullptr); // the list did not open
-        QTest::mouseClick(namedChild<QPushButton>(m_main.get(), "Command2"), Qt::LeftButton);
-        QVERIFY(!m_ended); // Exit did nothing
-        QTest::mouseClick(namedChild<QPushButton>(m_main.get(), "Command1"), Qt::LeftButton);
+        QTest::mouseClick(namedChild<QPushButton>(programWindow(), "Command2"), Qt::LeftButton);
+        QVERIFY(!endedWith()); // Exit did nothing
+        QTest::mouseClick(namedChild<QPushButton>(programWindow(), "Command1"), Qt::LeftButton);
         QCOMPARE(aboutWindows().size(), 1); // About cannot be pressed again
-        QVERIFY(!m_main->close()); // nor can the main window be closed
-        QVERIFY(m_main->isVisible());
+        QVERIFY(!programWindow()->close()); // nor can the main window be closed
+        QVERIFY(programWindow()->isVisible());
     }
 
     void okEnablesTheMainWindowAndGoes()
@@ -224,28 +198,28 @@ private slots:
         QPointer<AboutWindow> about = openAbout();
         QVERIFY(about);
         // The main window is enabled before the About window goes: already when it hides.
-        EnabledWhenHidden watch(m_main.get());
+        EnabledWhenHidden watch(programWindow());
         about->installEventFilter(&watch);
         QTest::mouseClick(namedChild<QPushButton>(about.data(), "Command1"), Qt::LeftButton);
-        QVERIFY(m_main->isEnabled());
+        QVERIFY(programWindow()->isEnabled());
         QCOMPARE(watch.enabled, std::optional<bool>(true));
         processDeletions();
         QVERIFY(about.isNull());
         QVERIFY(aboutWindows().isEmpty());
 
         // The main window works again at once.
-        QTest::keyClick(namedChild<BandComboBox>(m_main.get(), "color3"), Qt::Key_Down);
-        QCOMPARE(readoutTexts(m_main.get()).value(2), QStringLiteral("x  10"));
+        QTest::keyClick(namedChild<BandComboBox>(programWindow(), "color3"), Qt::Key_Down);
+        QCOMPARE(readoutTexts(programWindow()).value(2), QStringLiteral("x  10"));
     }
 
     void closeRequestEnablesTheMainWindow()
     {
         QPointer<AboutWindow> about = openAbout();
         QVERIFY(about);
-        EnabledWhenHidden watch(m_main.get());
+        EnabledWhenHidden watch(programWindow());
         about->installEventFilter(&watch);
         QVERIFY(about->close()); // as the close box, the system menu and Alt+F4 ask
-        QVERIFY(m_main->isEnabled());
+        QVERIFY(programWindow()->isEnabled());
         QCOMPARE(watch.enabled, std::optional<bool>(true));
         processDeletions();
         QVERIFY(about.isNull());
@@ -256,7 +230,7 @@ private slots:
         AboutWindow* about = openAbout();
         QVERIFY(about);
         delete about;
-        QVERIFY(m_main->isEnabled());
+        QVERIFY(programWindow()->isEnabled());
     }
 
     void everyOpeningIsANewWindowWithTheSameContent()
@@ -270,7 +244,7 @@ private slots:
 
         AboutWindow* second = openAbout();
         QVERIFY(second);
-        QVERIFY(!m_main->isEnabled());
+        QVERIFY(!programWindow()->isEnabled());
         auto* credits = namedChild<QTextEdit>(second, "Text1");
         QVERIFY(!credits->textCursor().hasSelection());
         QCOMPARE(credits->document()->blockCount(), 7);
@@ -296,23 +270,23 @@ private slots:
         QTest::keyClick(ok, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         processDeletions();
         QVERIFY(about.isNull());
-        QVERIFY(m_main->isEnabled());
+        QVERIFY(programWindow()->isEnabled());
     }
 
     // When the About window goes, the main window's focus is back on the control that had it.
     void focusReturnsToTheMainWindow()
     {
-        auto* aboutButton = namedChild<QPushButton>(m_main.get(), "Command1");
+        auto* aboutButton = namedChild<QPushButton>(programWindow(), "Command1");
         aboutButton->setFocus();
         QTest::keyClick(aboutButton, Qt::Key_Space);
         QPointer<AboutWindow> about = aboutWindows().value(0);
         QVERIFY(about);
-        QVERIFY(m_main->focusWidget() != aboutButton); // disabled controls lose the focus
+        QVERIFY(programWindow()->focusWidget() != aboutButton); // disabled controls lose the focus
         QTest::mouseClick(namedChild<QPushButton>(about.data(), "Command1"), Qt::LeftButton);
         processDeletions();
         QVERIFY(about.isNull());
-        QCOMPARE(m_main->focusWidget(), static_cast<QWidget*>(aboutButton));
-        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(m_main.get()));
+        QCOMPARE(programWindow()->focusWidget(), static_cast<QWidget*>(aboutButton));
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(programWindow()));
     }
 
     // A minimized About window would keep the main window disabled out of sight: a click on
@@ -321,11 +295,11 @@ private slots:
     {
         AboutWindow* about = openAbout();
         QVERIFY(about);
-        m_main->activateWindow();
+        programWindow()->activateWindow();
         QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(about));
         about->showMinimized();
         QTRY_VERIFY(about->isMinimized());
-        QTest::mouseClick(m_main->windowHandle(), Qt::LeftButton, {}, QPoint(300, 150));
+        QTest::mouseClick(programWindow()->windowHandle(), Qt::LeftButton, {}, QPoint(300, 150));
         QTRY_VERIFY(!about->isMinimized());
         QVERIFY(about->isVisible());
         QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(about));
@@ -335,25 +309,9 @@ private slots:
     {
         AboutWindow* about = openAbout();
         QVERIFY(about);
-        m_main->activateWindow();
+        programWindow()->activateWindow();
         QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(about));
     }
-
-private:
-    // Presses About on the main window and returns the About window it opened.
-    AboutWindow* openAbout()
-    {
-        QTest::mouseClick(namedChild<QPushButton>(m_main.get(), "Command1"), Qt::LeftButton);
-        const QList<AboutWindow*> windows = aboutWindows();
-        if (windows.size() != 1) {
-            qWarning("expected one About window, found %lld", static_cast<long long>(windows.size()));
-            return nullptr;
-        }
-        return windows.first();
-    }
-
-    std::unique_ptr<MainWindow> m_main;
-    std::optional<int> m_ended;
 };
 
 QTEST_MAIN(AboutWindowTest)

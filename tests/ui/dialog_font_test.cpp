@@ -104,8 +104,7 @@ QList<Room> measureMainWindow(MainWindow& window)
         {QStringLiteral("x  1"), QStringLiteral("x  10"), QStringLiteral("x  100"), QStringLiteral("x  1000"),
             QStringLiteral("x  10000"), QStringLiteral("x  100000"), QStringLiteral("x  1000000"),
             QStringLiteral("x  .1"), QStringLiteral("x  .01")});
-    label("data4",
-        {QStringLiteral("ความผิดพลาด 5%"), QStringLiteral("ความผิดพลาด 10%"), QStringLiteral("ความผิดพลาด 20%")}, true);
+    label("data4", {toleranceText("5%"), toleranceText("10%"), toleranceText("20%")}, true);
     label("Label1", {QStringLiteral("Version 1.0")});
 
     // A list's entry lies in its edit field, clear of the frame and the arrow.

@@ -4,6 +4,9 @@
 #include "ui_test_support.h"
 
 #include <about_window.h>
+#include <main_window.h>
+#include <oracle.h>
+#include <start_up.h>
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -12,6 +15,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
+#include <QTest>
 #include <QTextLayout>
 
 namespace kwelt::test {
@@ -66,6 +70,64 @@ QList<AboutWindow*> aboutWindows()
         }
     }
     return found;
+}
+
+void processDeletions()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+ProgramTestCase::ProgramTestCase(bool waitForActive)
+    : m_waitForActive(waitForActive)
+{ }
+
+ProgramTestCase::~ProgramTestCase() = default;
+
+void ProgramTestCase::initTestCase()
+{
+    configureApplication();
+}
+
+void ProgramTestCase::init()
+{
+    m_endedWith.reset();
+    m_window = startUp([this](int code) { m_endedWith = code; });
+    QVERIFY(
+        m_waitForActive ? QTest::qWaitForWindowActive(programWindow()) : QTest::qWaitForWindowExposed(programWindow()));
+}
+
+void ProgramTestCase::cleanup()
+{
+    qDeleteAll(aboutWindows());
+    m_window.reset();
+    processDeletions();
+}
+
+AboutWindow* ProgramTestCase::openAbout()
+{
+    QTest::mouseClick(namedChild<QPushButton>(programWindow(), "Command1"), Qt::LeftButton);
+    const QList<AboutWindow*> windows = aboutWindows();
+    if (windows.size() != 1) {
+        qWarning("expected one About window, found %lld", static_cast<long long>(windows.size()));
+        return nullptr;
+    }
+    return windows.first();
+}
+
+QString fromOracle(const std::u16string& text)
+{
+    return QString::fromStdU16String(text);
+}
+
+QString messageFor(int p1, int p2)
+{
+    return fromOracle(ExpectedCheck(p1, p2).message);
+}
+
+QString toleranceText(const char* percent)
+{
+    return fromOracle(Error) + QLatin1Char(' ') + QLatin1String(percent);
 }
 
 QStringList readoutTexts(const QWidget* mainWindow)

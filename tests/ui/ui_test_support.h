@@ -13,12 +13,16 @@
 #include <QTimer>
 
 #include <functional>
+#include <memory>
+#include <optional>
+#include <string>
 
 class QWidget;
 
 namespace kwelt {
 class AboutWindow;
-}
+class MainWindow;
+} // namespace kwelt
 
 namespace kwelt::test {
 
@@ -58,6 +62,43 @@ private:
 
 // Every About window that exists, shown or not.
 QList<AboutWindow*> aboutWindows();
+
+// Deletes what was closed or left for deletion, and handles the events that leaves.
+void processDeletions();
+
+// A test class whose every test function starts with the program shown as the user starts it,
+// and ends with it and every window it opened gone.
+class ProgramTestCase : public QObject
+{
+    Q_OBJECT
+
+protected:
+    // Under a window manager the main window must also come up active.
+    explicit ProgramTestCase(bool waitForActive = false);
+    ~ProgramTestCase() override;
+
+    MainWindow* programWindow() const { return m_window.get(); }
+    const std::optional<int>& endedWith() const { return m_endedWith; }
+    // Clicks About and returns the About window it opened; none, with a warning, if not just one.
+    AboutWindow* openAbout();
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+private:
+    bool m_waitForActive;
+    std::optional<int> m_endedWith;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+// The Thai texts as the core's table of expectations writes them.
+QString fromOracle(const std::u16string& text);
+// What the check says of bands 1 and 2 at these list positions.
+QString messageFor(int p1, int p2);
+// The read-out of the tolerance, as "ความผิดพลาด 5%" for "5%".
+QString toleranceText(const char* percent);
 
 // The texts of data1..data4.
 QStringList readoutTexts(const QWidget* mainWindow);

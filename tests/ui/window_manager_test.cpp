@@ -9,7 +9,6 @@
 
 #include <about_window.h>
 #include <main_window.h>
-#include <start_up.h>
 
 #include <QApplication>
 #include <QProcess>
@@ -46,36 +45,18 @@ WId activeWindowOfTheWindowManager()
     return out.section(QLatin1Char('#'), 1).trimmed().toULongLong(nullptr, 16);
 }
 
-void processDeletions()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
-
 } // namespace
 
-class WindowManagerTest : public QObject
+class WindowManagerTest : public ProgramTestCase
 {
     Q_OBJECT
 
+public:
+    WindowManagerTest()
+        : ProgramTestCase(true)
+    { }
+
 private slots:
-    void initTestCase() { configureApplication(); }
-
-    void init()
-    {
-        m_main = startUp([](int) {});
-        QVERIFY(QTest::qWaitForWindowActive(m_main.get()));
-    }
-
-    void cleanup()
-    {
-        for (AboutWindow* about : aboutWindows()) {
-            delete about;
-        }
-        m_main.reset();
-        processDeletions();
-    }
-
     // Exit ends the real program's process at once, with success: a click on the button of the
     // program started as the user starts it.
     void exitEndsTheProgram()
@@ -138,10 +119,11 @@ private slots:
             xdotool({QStringLiteral("key"), QStringLiteral("--clearmodifiers"), key});
         }
         QTRY_VERIFY(about.isNull() || !about->isVisible());
-        QVERIFY(m_main->isEnabled());
-        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(m_main.get()));
-        QTRY_COMPARE(activeWindowOfTheWindowManager(), m_main->winId());
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(namedChild<QPushButton>(m_main.get(), "Command1")));
+        QVERIFY(programWindow()->isEnabled());
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(programWindow()));
+        QTRY_COMPARE(activeWindowOfTheWindowManager(), programWindow()->winId());
+        QCOMPARE(
+            QApplication::focusWidget(), static_cast<QWidget*>(namedChild<QPushButton>(programWindow(), "Command1")));
     }
 
     // Covered by the main window (a click on it raises it first), the About window comes back
@@ -160,29 +142,27 @@ private slots:
         QVERIFY(about);
         QTRY_COMPARE(activeWindowOfTheWindowManager(), about->winId());
         if (click) {
-            xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), windowId(m_main.get()),
+            xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), windowId(programWindow()),
                 QStringLiteral("300"), QStringLiteral("150"), QStringLiteral("click"), QStringLiteral("1")});
         } else {
-            xdotool({QStringLiteral("windowactivate"), windowId(m_main.get())});
+            xdotool({QStringLiteral("windowactivate"), windowId(programWindow())});
         }
         QTRY_COMPARE(activeWindowOfTheWindowManager(), about->winId());
         QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(about));
-        QVERIFY(!m_main->isEnabled());
+        QVERIFY(!programWindow()->isEnabled());
     }
 
 private:
     // Tabs to About in the main window and presses it with Space, both through the X server.
     AboutWindow* openAboutByKeyboard()
     {
-        namedChild<QPushButton>(m_main.get(), "Command1")->setFocus();
+        namedChild<QPushButton>(programWindow(), "Command1")->setFocus();
         xdotool({QStringLiteral("key"), QStringLiteral("--clearmodifiers"), QStringLiteral("space")});
         if (!QTest::qWaitFor([] { return aboutWindows().size() == 1; }, 5000)) {
             qWarning("no About window opened");
         }
         return aboutWindows().value(0);
     }
-
-    std::unique_ptr<MainWindow> m_main;
 };
 
 QTEST_MAIN(WindowManagerTest)

@@ -9,7 +9,6 @@
 
 #include <about_window.h>
 #include <main_window.h>
-#include <start_up.h>
 #include <widgets/band_combo_box.h>
 #include <widgets/program_picture.h>
 
@@ -145,31 +144,14 @@ QStringList versionStringKeys(const QByteArray& block)
 
 } // namespace
 
-class WindowsNativeTest : public QObject
+class WindowsNativeTest : public ProgramTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { configureApplication(); }
-
-    void init()
-    {
-        m_main = startUp([](int) {});
-        QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
-    }
-
-    void cleanup()
-    {
-        for (AboutWindow* about : aboutWindows()) {
-            delete about;
-        }
-        m_main.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-
     void mainWindow()
     {
-        const HWND main = handle(m_main.get());
+        const HWND main = handle(programWindow());
         const LONG style = GetWindowLongW(main, GWL_STYLE);
         const LONG exStyle = GetWindowLongW(main, GWL_EXSTYLE);
         QCOMPARE(style & WS_CAPTION, WS_CAPTION);
@@ -188,7 +170,7 @@ private slots:
 
     // Windows' own look, from the style plugin beside kwelt.exe: not Qt's plain fallback, which is
     // also called "Windows".
-    void drawsInWindowsOwnStyle() { QCOMPARE(m_main->style()->name(), QStringLiteral("windowsvista")); }
+    void drawsInWindowsOwnStyle() { QCOMPARE(programWindow()->style()->name(), QStringLiteral("windowsvista")); }
 
     void aboutWindow()
     {
@@ -219,7 +201,7 @@ private slots:
     void mainWindowIsNativelyDisabled()
     {
         QFETCH(QString, how);
-        const HWND main = handle(m_main.get());
+        const HWND main = handle(programWindow());
         QVERIFY(IsWindowEnabled(main));
         QPointer<AboutWindow> about = openAbout();
         QVERIFY(about);
@@ -274,7 +256,7 @@ private slots:
             box->accept();
         });
         poll.start();
-        namedChild<BandComboBox>(m_main.get(), "color1")->setPosition(0); // a black first band
+        namedChild<BandComboBox>(programWindow(), "color1")->setPosition(0); // a black first band
         QCOMPARE(title, QStringLiteral("kwelt"));
         QCOMPARE(buttons, 1);
         QVERIFY(noIcon);
@@ -284,7 +266,7 @@ private slots:
     // follows and positionChanged is raised once a step. Esc then leaves the last selection.
     void arrowKeysSelectInAnOpenList()
     {
-        auto* list = namedChild<BandComboBox>(m_main.get(), "color4");
+        auto* list = namedChild<BandComboBox>(programWindow(), "color4");
         QSignalSpy clicks(list, &BandComboBox::positionChanged);
         list->showPopup();
         QTRY_VERIFY(list->view()->isVisible());
@@ -385,16 +367,6 @@ private slots:
         QVERIFY(isTheProgramPicture(large));
         DestroyIcon(large);
     }
-
-private:
-    AboutWindow* openAbout()
-    {
-        QTest::mouseClick(namedChild<QPushButton>(m_main.get(), "Command1"), Qt::LeftButton);
-        const QList<AboutWindow*> windows = aboutWindows();
-        return windows.size() == 1 ? windows.first() : nullptr;
-    }
-
-    std::unique_ptr<MainWindow> m_main;
 };
 
 QTEST_MAIN(WindowsNativeTest)
