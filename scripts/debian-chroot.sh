@@ -117,13 +117,14 @@ run() {
     git archive "${tree:-HEAD}" | tar -x -C "$root/src"
     # A repository of one commit, so that the tests that tell kwelt's own files by what git tracks
     # (the licence check) see just the archive's.
-    chroot "$root" /bin/sh -c 'cd /src && git init -q && git add -A \
-        && git -c user.name=kwelt -c user.email=kwelt@brandelwick.invalid commit -q -m "kwelt as archived"'
+    chroot "$root" git -C /src init -q
+    chroot "$root" git -C /src add -A
+    chroot "$root" git -C /src -c user.name=kwelt -c user.email=kwelt@brandelwick.invalid commit -q -m "kwelt as archived"
     if [ $# -eq 0 ]; then
         set -- bash scripts/test.sh
     fi
-    chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-        LANG=C.UTF-8 TERM="${TERM:-dumb}" CI="${CI:-}" /bin/bash -c 'cd /src && "$@"' run "$@"
+    chroot "$root" /usr/bin/env -i -C /src HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
+        LANG=C.UTF-8 TERM="${TERM:-dumb}" CI="${CI:-}" "$@"
 }
 
 case $action in

@@ -14,7 +14,7 @@ cmake --preset default >/dev/null
 cmake --build --preset default --parallel "$(nproc)" --target kwelt_screenshots
 
 # What is started or made on the way is stopped and removed at the end, however it ends.
-runtime=$(mktemp -d) wayland= server=
+runtime=$(mktemp -d) wayland='' server=''
 cleanup() {
     if [ -n "${KWELT_WINE_WORK:-}" ]; then kwelt_wine_stop; fi
     if [ -n "$server" ]; then kill "$server" 2>/dev/null || true; fi
@@ -25,7 +25,7 @@ mkdir -p screenshots/1x screenshots/2x
 QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$runtime" ./build/tests/ui/kwelt_screenshots screenshots/1x
 QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$runtime" QT_SCALE_FACTOR=2 ./build/tests/ui/kwelt_screenshots screenshots/2x
 
-windows_tool=build-windows/tests/ui/kwelt_screenshots.exe
+windows_tool="build-windows/tests/ui/kwelt_screenshots.exe"
 if [ -f "$windows_tool" ]; then
     # The Qt that build-windows/ was made with (KWELT_WINDOWS_CACHE tells where the cache is).
     qt=$(tail -n 1 build-windows/qt-build.log 2>/dev/null || true)
@@ -47,10 +47,10 @@ if command -v weston >/dev/null && command -v xwd >/dev/null && command -v conve
     mkdir -p screenshots/wayland
     wayland=$(mktemp -d)
     chmod 700 "$wayland"
-    Xvfb -displayfd 3 -screen 0 2048x1536x24 -nolisten tcp 3>"$wayland/display" 2>/dev/null &
-    server=$!
-    for _ in $(seq 100); do [ -s "$wayland/display" ] && break; sleep 0.1; done
-    export DISPLAY=":$(cat "$wayland/display")" XDG_RUNTIME_DIR="$wayland"
+    # shellcheck source=tests/ui/displays.sh
+    source tests/ui/displays.sh
+    start_private_x_display "$wayland" 2048x1536x24
+    export XDG_RUNTIME_DIR="$wayland"
     shot() {
         sleep 2
         xwd -root -silent | convert xwd:- -crop "$((1000 * scale))x$((740 * scale))+0+0" "screenshots/wayland/$1.png" &&
@@ -61,7 +61,9 @@ if command -v weston >/dev/null && command -v xwd >/dev/null && command -v conve
         weston --backend=x11-backend.so --socket=kwelt-shots --idle-time=0 --width=1000 --height=740 \
             --scale="$scale" >"$wayland/weston.log" 2>&1 &
         compositor=$!
-        for _ in $(seq 100); do [ -S "$wayland/kwelt-shots" ] && break; sleep 0.1; done
+        wait_for_socket "$wayland/kwelt-shots"
+        # With no window manager on the display, weston's window has the keys only when given them.
+        xdotool windowfocus --sync "$(xwininfo -root -children | awk '/Weston Compositor/ {print $1; exit}')"
         sleep 1
         WAYLAND_DISPLAY=kwelt-shots QT_QPA_PLATFORM=wayland ./build/app/kwelt 2>/dev/null &
         program=$!

@@ -1,11 +1,15 @@
 # SPDX-FileCopyrightText: 2026 kwelt developers
 # SPDX-License-Identifier: GPL-3.0-or-later
+# shellcheck shell=bash
 #
 # Sourced by the Windows scripts: a private X display and a Wine prefix of the build's own, in
 # which the Windows build's programs and tests run.
 #   kwelt_wine_start BUILD_DIR QT_PREFIX   starts Xvfb and the prefix's wineserver
 #   kwelt_wine_stop                        stops them again
 #   kwelt_wine_prefix DIR                  makes a fresh prefix in DIR (for the package checks)
+
+# shellcheck source=tests/ui/displays.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../tests/ui/displays.sh"
 
 # Wine asks to download Mono and Gecko unless told not to, and waits for ever for an answer.
 export WINEDLLOVERRIDES="mscoree,mshtml="
@@ -33,14 +37,9 @@ kwelt_wine_prefix() {
 kwelt_wine_start() {
     local build=$1 qt=$2
     KWELT_WINE_WORK=$(mktemp -d)
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$KWELT_WINE_WORK/display" \
-        >"$KWELT_WINE_WORK/xvfb.log" 2>&1 </dev/null &
-    KWELT_WINE_XVFB=$!
-    for _ in $(seq 100); do
-        [ -s "$KWELT_WINE_WORK/display" ] && break
-        sleep 0.1
-    done
-    export DISPLAY=":$(cat "$KWELT_WINE_WORK/display")"
+    local server
+    start_private_x_display "$KWELT_WINE_WORK" 1280x1024x24
+    KWELT_WINE_XVFB=$server
     mkdir -p "$build"
     kwelt_wine_prefix "$(cd "$build" && pwd)/wineprefix"
     # Windows programs find their DLLs on the PATH: Qt's, and the MinGW run time's.

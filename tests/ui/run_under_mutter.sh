@@ -10,8 +10,8 @@
 # the serials and focus changes that come with it.
 #   run_under_mutter.sh PROGRAM [ARGUMENTS...]
 set -u
-# shellcheck source=tests/ui/private_x_display.sh
-source "$(dirname "$0")/private_x_display.sh"
+# shellcheck source=tests/ui/displays.sh
+source "$(dirname "$0")/displays.sh"
 for tool in Xvfb mutter dbus-run-session xdotool import; do
     if ! command -v "$tool" >/dev/null; then
         echo "SKIP: $tool is missing (scripts/install-deps.sh installs it)"
@@ -44,16 +44,19 @@ else
     unset DISPLAY
     export KWELT_MUTTER_MODE="--headless --virtual-monitor 1024x768" KWELT_REAL_INPUT=mutter-remote-desktop
 fi
-# shellcheck disable=SC2016
-dbus-run-session -- bash -c 'mutter $KWELT_MUTTER_MODE --wayland --no-x11 --wayland-display=kwelt-test >"$XDG_RUNTIME_DIR/mutter.log" 2>&1 &
-    compositor=$!
-    for _ in $(seq 100); do
-        [ -S "$XDG_RUNTIME_DIR/kwelt-test" ] && break
-        sleep 0.1
-    done
+# mutter and the test, in the D-Bus session.
+in_session() {
+    # shellcheck disable=SC2086 # the mode is several options
+    mutter $KWELT_MUTTER_MODE --wayland --no-x11 --wayland-display=kwelt-test >"$XDG_RUNTIME_DIR/mutter.log" 2>&1 &
+    local compositor=$!
+    wait_for_socket "$XDG_RUNTIME_DIR/kwelt-test"
     WAYLAND_DISPLAY=kwelt-test QT_QPA_PLATFORM=wayland "$@"
-    status=$?
+    local status=$?
     [ "$status" -eq 0 ] || cat "$XDG_RUNTIME_DIR/mutter.log"
     kill "$compositor" 2>/dev/null
     wait "$compositor" 2>/dev/null
-    exit "$status"' run "$@" 2> >(grep -v 'Failed to set fd limit' >&2)
+    return "$status"
+}
+export -f in_session wait_for_socket
+# shellcheck disable=SC2016 # the session's shell expands the arguments
+dbus-run-session -- bash -c 'in_session "$@"' run "$@" 2> >(grep -v 'Failed to set fd limit' >&2)

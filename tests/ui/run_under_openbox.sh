@@ -7,8 +7,8 @@
 # what the test sees.
 #   run_under_openbox.sh PROGRAM [ARGUMENTS...]
 set -u
-# shellcheck source=tests/ui/private_x_display.sh
-source "$(dirname "$0")/private_x_display.sh"
+# shellcheck source=tests/ui/displays.sh
+source "$(dirname "$0")/displays.sh"
 for tool in Xvfb openbox xdotool xprop; do
     if ! command -v "$tool" >/dev/null; then
         echo "SKIP: $tool is missing (scripts/install-deps.sh installs it)"

@@ -11,6 +11,8 @@ if ! command -v weston >/dev/null; then
     echo "SKIP: weston is missing (scripts/install-deps.sh installs it)"
     exit 77
 fi
+# shellcheck source=tests/ui/displays.sh
+source "$(dirname "$0")/displays.sh"
 # shellcheck source=tests/ui/qt_wayland_platform.sh
 source "$(dirname "$0")/qt_wayland_platform.sh"
 if ! has_qt_wayland_platform; then
@@ -29,10 +31,7 @@ renderer=--use-pixman
 weston --backend=headless-backend.so "$renderer" --socket=kwelt-test --idle-time=0 --width=1024 --height=768 \
     --debug >"$runtime/weston.log" 2>&1 &
 compositor=$!
-for _ in $(seq 100); do
-    [ -S "$runtime/kwelt-test" ] && break
-    sleep 0.1
-done
+wait_for_socket "$runtime/kwelt-test"
 WAYLAND_DISPLAY=kwelt-test QT_QPA_PLATFORM=wayland KWELT_SCREEN_GRAB=weston "$@"
 status=$?
 [ "$status" -eq 0 ] || cat "$runtime/weston.log"

@@ -18,10 +18,15 @@ fi
 
 # Qt finds the bus through the session's org.a11y.Bus, whenever that appears; with no screen
 # reader running, it is told to report all the same.
-# shellcheck disable=SC2016
-dbus-run-session -- bash -c '"$1" >/dev/null 2>&1 & bus=$!
-    shift
+in_session() {
+    "$launcher" >/dev/null 2>&1 &
+    local bus=$!
     QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$@"
-    status=$?
+    local status=$?
     kill "$bus" 2>/dev/null
-    exit "$status"' run "$launcher" "$@" 2> >(grep -v 'Failed to set fd limit' >&2)
+    return "$status"
+}
+export -f in_session
+export launcher
+# shellcheck disable=SC2016 # the session's shell expands the arguments
+dbus-run-session -- bash -c 'in_session "$@"' run "$@" 2> >(grep -v 'Failed to set fd limit' >&2)
