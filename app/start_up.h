@@ -16,7 +16,7 @@ inline constexpr char ApplicationTitle[] = "kwelt";
 // Names the program to Qt. Call once, after the QApplication exists.
 void configureApplication();
 
-// Creates the main window, runs its load handler and then shows it.
+// Creates the main window, fills its lists and then shows it.
 std::unique_ptr<MainWindow> startUp(EndProgram endProgram);
 
 // The process's immediate end: nothing of the program runs after it.

@@ -28,7 +28,7 @@ public:
     // bands. Runs once, while the window is still hidden.
     void fillLists();
 
-    // Decodes the selected bands into the read-out labels, warning about a fault in the
+    // Decodes the selected bands into the read-out fields, warning about a fault in the
     // first two bands with a message box.
     void updateReadout();
 

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 kwelt developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// What the main window does: the load handler's updates, the read-out and its message boxes in
-// their order, keyboard stepping, Exit, closing, and the report of an unhandled error.
+// What the main window does: the updates as its lists are filled, the read-out and its message
+// boxes in their order, keyboard stepping, Exit, closing, and the report of an unhandled error.
 
 #include "ui_test_support.h"
 

@@ -178,7 +178,7 @@ private slots:
         for (const char* name : {"color1", "color2", "color3", "color4"}) {
             auto* list = namedChild<QComboBox>(m_window.get(), name);
             QVERIFY2(!list->isEditable(), name);
-            QCOMPARE(list->count(), 0); // filled by the load handler, not by the layout
+            QCOMPARE(list->count(), 0); // filled at start-up, not by the layout
             QCOMPARE(list->currentIndex(), -1);
         }
     }
