@@ -13,7 +13,6 @@
 #include <widgets/band_combo_box.h>
 
 #include <QAccessible>
-#include <QLabel>
 #include <QTest>
 
 using namespace kwelt;

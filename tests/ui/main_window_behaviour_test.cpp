@@ -15,9 +15,7 @@
 #include <widgets/band_combo_box.h>
 
 #include <QApplication>
-#include <QComboBox>
 #include <QFontInfo>
-#include <QLabel>
 #include <QMessageBox>
 #include <QProxyStyle>
 #include <QPushButton>
