@@ -9,7 +9,6 @@
 #include <oracle.h>
 
 #include <main_window.h>
-#include <start_up.h>
 #include <widgets/band_combo_box.h>
 
 #include <QAccessible>
@@ -40,13 +39,11 @@ void recordAnnouncement(QAccessibleEvent* event)
 
 } // namespace
 
-class AccessibilityTest : public QObject
+class AccessibilityTest : public ApplicationTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { configureApplication(); }
-
     void listsAreNamedAfterTheirBand_data()
     {
         QTest::addColumn<QString>("list");
@@ -63,8 +60,7 @@ private slots:
         QFETCH(QString, list);
         QFETCH(QString, name);
         QFETCH(QString, entry);
-        MainWindow window([](int) {});
-        window.fillLists();
+        FilledMainWindow window;
         auto* widget = namedChild<QWidget>(&window, list.toLatin1().constData());
         QCOMPARE(widget->accessibleName(), name);
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
@@ -86,8 +82,7 @@ private slots:
     // Each read-out field says which band it belongs to, and gives its current text.
     void readoutFollowsEachUpdate()
     {
-        MainWindow window([](int) {});
-        window.fillLists();
+        FilledMainWindow window;
         const char* fields[] = {"data1", "data2", "data3", "data4"};
         for (int band = 1; band <= 4; ++band) {
             QAccessibleInterface* accessible = accessibleChild(&window, fields[band - 1]);
@@ -123,8 +118,7 @@ private slots:
         if (qEnvironmentVariableIsEmpty("QT_LINUX_ACCESSIBILITY_ALWAYS_ON")) {
             QSKIP("needs the accessibility bus of run_with_accessibility_bus.sh");
         }
-        MainWindow window([](int) {});
-        window.fillLists();
+        FilledMainWindow window;
         window.show();
         QTRY_VERIFY_WITH_TIMEOUT(QAccessible::isActive(), 10000);
         announcements.clear();

@@ -7,7 +7,6 @@
 #include "ui_test_support.h"
 
 #include <main_window.h>
-#include <start_up.h>
 #include <widgets/readout_label.h>
 
 #include <QLabel>
@@ -62,13 +61,11 @@ QColor textColour(const QImage& image, const QColor& background)
 
 } // namespace
 
-class ColourSchemeTest : public QObject
+class ColourSchemeTest : public ApplicationTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { configureApplication(); }
-
     // Worked out by hand from WCAG 2's relative luminance.
     void contrastRatio()
     {
@@ -107,8 +104,7 @@ private slots:
         QFETCH(bool, disabled);
         QFETCH(QColor, expected);
         const SchemeOverride colours(scheme);
-        MainWindow window([](int) {});
-        window.fillLists();
+        FilledMainWindow window;
         window.setEnabled(!disabled);
         const QColor yellow(255, 255, 192);
         const QColor orange(255, 224, 192);
@@ -129,8 +125,7 @@ private slots:
     void readableSchemeColourIsKept()
     {
         const SchemeOverride colours(QStringLiteral("navy"));
-        MainWindow window([](int) {});
-        window.fillLists();
+        FilledMainWindow window;
         auto* field = namedChild<QLabel>(&window, "data3");
         const QColor text = textColour(field->grab().toImage(), QColor(255, 255, 192));
         QVERIFY2(blendOf(text, QColor(0, 0, 128), QColor(255, 255, 192)), qPrintable(text.name()));
@@ -142,8 +137,7 @@ private slots:
     {
         const QColor orange(255, 224, 192);
         const SchemeOverride navy(QStringLiteral("navy"));
-        MainWindow window([](int) {});
-        window.fillLists();
+        FilledMainWindow window;
         auto* field = namedChild<QLabel>(&window, "data4");
         QVERIFY(blendOf(textColour(field->grab().toImage(), orange), QColor(0, 0, 128), orange));
         const SchemeOverride dark(QStringLiteral("dark"));

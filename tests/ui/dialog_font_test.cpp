@@ -274,8 +274,7 @@ private slots:
         desktop.setPointSizeF(points);
         QApplication::setFont(desktop);
 
-        MainWindow window([](int) {});
-        window.fillLists();
+        FilledMainWindow window;
         auto* about = new AboutWindow(&window);
         const QFont chosen = window.font();
         // The face the text is really drawn in, not the one asked for.

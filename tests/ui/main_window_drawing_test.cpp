@@ -7,7 +7,6 @@
 #include "ui_test_support.h"
 
 #include <main_window.h>
-#include <start_up.h>
 
 #include <QComboBox>
 #include <QImage>
@@ -85,13 +84,11 @@ ExpectedDrawing expectedDrawing()
 
 } // namespace
 
-class MainWindowDrawingTest : public QObject
+class MainWindowDrawingTest : public ApplicationTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { configureApplication(); }
-
     // Under every colour scheme, enabled or disabled, and at any scale (QT_SCALE_FACTOR), every
     // device pixel of the drawing's area is where the tables put it: the outlines and lines in
     // the scheme's active window-text colour, the bands black inside, background elsewhere,
@@ -111,8 +108,7 @@ private slots:
         QFETCH(QString, scheme);
         QFETCH(bool, disabled);
         const SchemeOverride colours(scheme);
-        MainWindow window([](int) {});
-        window.fillLists();
+        FilledMainWindow window;
         window.setEnabled(!disabled);
         const QImage image = window.grab().toImage();
         const qreal ratio = image.devicePixelRatio();
@@ -212,8 +208,7 @@ private slots:
     void drawingDoesNotFollowTheLists()
     {
         test::ModalBoxAnswerer answerer;
-        MainWindow window([](int) {});
-        window.fillLists();
+        FilledMainWindow window;
         const QImage before = window.grab(QRect(112, 0, 329, 88)).toImage();
         QVERIFY(!before.isNull());
         namedChild<QComboBox>(&window, "color1")->setCurrentIndex(9);

@@ -7,7 +7,6 @@
 #include "ui_test_support.h"
 
 #include <main_window.h>
-#include <start_up.h>
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -27,13 +26,11 @@ QRect fromTwips(int left, int top, int width, int height)
 
 } // namespace
 
-class MainWindowLayoutTest : public QObject
+class MainWindowLayoutTest : public ApplicationTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { configureApplication(); }
-
     void init()
     {
         m_window = std::make_unique<MainWindow>([](int) { QFAIL("the program ended"); });

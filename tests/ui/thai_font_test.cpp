@@ -76,8 +76,7 @@ private slots:
     {
         const QString expected = qEnvironmentVariable("KWELT_EXPECTED_THAI_FAMILY");
         QVERIFY(!expected.isEmpty());
-        MainWindow window([](int) {});
-        window.fillLists();
+        FilledMainWindow window;
         QStringList texts{
             namedChild<QGroupBox>(&window, "Frame1")->title(), namedChild<QLabel>(&window, "data4")->text()};
         for (const char* name : {"color1", "color3", "color4"}) {

@@ -78,16 +78,22 @@ void processDeletions()
     QCoreApplication::processEvents();
 }
 
+FilledMainWindow::FilledMainWindow()
+    : MainWindow([](int) {})
+{
+    fillLists();
+}
+
+void ApplicationTestCase::initTestCase()
+{
+    configureApplication();
+}
+
 ProgramTestCase::ProgramTestCase(bool waitForActive)
     : m_waitForActive(waitForActive)
 { }
 
 ProgramTestCase::~ProgramTestCase() = default;
-
-void ProgramTestCase::initTestCase()
-{
-    configureApplication();
-}
 
 void ProgramTestCase::init()
 {

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include <main_window.h>
+
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QList>
@@ -21,7 +23,6 @@ class QWidget;
 
 namespace kwelt {
 class AboutWindow;
-class MainWindow;
 } // namespace kwelt
 
 namespace kwelt::test {
@@ -66,9 +67,26 @@ QList<AboutWindow*> aboutWindows();
 // Deletes what was closed or left for deletion, and handles the events that leaves.
 void processDeletions();
 
+// The main window with its lists filled, as start-up leaves it before showing it. Ending the
+// program does nothing.
+class FilledMainWindow : public MainWindow
+{
+public:
+    FilledMainWindow();
+};
+
+// A test class whose application is set up as the program sets up its own.
+class ApplicationTestCase : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+};
+
 // A test class whose every test function starts with the program shown as the user starts it,
 // and ends with it and every window it opened gone.
-class ProgramTestCase : public QObject
+class ProgramTestCase : public ApplicationTestCase
 {
     Q_OBJECT
 
@@ -83,7 +101,6 @@ protected:
     AboutWindow* openAbout();
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
