@@ -49,10 +49,10 @@ private slots:
         QTest::addColumn<QString>("list");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("entry");
-        QTest::newRow("band 1") << "color1" << QStringLiteral("สีที่ 1") << fromOracle(Brown);
-        QTest::newRow("band 2") << "color2" << QStringLiteral("สีที่ 2") << fromOracle(Black);
-        QTest::newRow("band 3") << "color3" << QStringLiteral("สีที่ 3") << fromOracle(Black);
-        QTest::newRow("band 4") << "color4" << QStringLiteral("สีที่ 4") << fromOracle(Gold);
+        QTest::newRow("band 1") << "color1" << QStringLiteral("สีที่ 1") << QString::fromStdU16String(Brown);
+        QTest::newRow("band 2") << "color2" << QStringLiteral("สีที่ 2") << QString::fromStdU16String(Black);
+        QTest::newRow("band 3") << "color3" << QStringLiteral("สีที่ 3") << QString::fromStdU16String(Black);
+        QTest::newRow("band 4") << "color4" << QStringLiteral("สีที่ 4") << QString::fromStdU16String(Gold);
     }
 
     void listsAreNamedAfterTheirBand()

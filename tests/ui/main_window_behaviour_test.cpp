@@ -99,10 +99,10 @@ private slots:
         QVERIFY(!h.window.isVisible());
         QCOMPARE(readoutTexts(&h.window),
             QStringList({QStringLiteral(" 1"), QStringLiteral(" 0"), QStringLiteral("x  1"), toleranceText("5%")}));
-        QCOMPARE(h.list(1)->currentText(), fromOracle(Brown));
-        QCOMPARE(h.list(2)->currentText(), fromOracle(Black));
-        QCOMPARE(h.list(3)->currentText(), fromOracle(Black));
-        QCOMPARE(h.list(4)->currentText(), fromOracle(Gold));
+        QCOMPARE(h.list(1)->currentText(), QString::fromStdU16String(Brown));
+        QCOMPARE(h.list(2)->currentText(), QString::fromStdU16String(Black));
+        QCOMPARE(h.list(3)->currentText(), QString::fromStdU16String(Black));
+        QCOMPARE(h.list(4)->currentText(), QString::fromStdU16String(Gold));
         QVERIFY(!h.endedWith);
     }
 

@@ -93,8 +93,6 @@ ProgramTestCase::ProgramTestCase(bool waitForActive)
     : m_waitForActive(waitForActive)
 { }
 
-ProgramTestCase::~ProgramTestCase() = default;
-
 void ProgramTestCase::init()
 {
     m_endedWith.reset();
@@ -114,26 +112,17 @@ AboutWindow* ProgramTestCase::openAbout()
 {
     QTest::mouseClick(namedChild<QPushButton>(programWindow(), "Command1"), Qt::LeftButton);
     const QList<AboutWindow*> windows = aboutWindows();
-    if (windows.size() != 1) {
-        qWarning("expected one About window, found %lld", static_cast<long long>(windows.size()));
-        return nullptr;
-    }
-    return windows.first();
-}
-
-QString fromOracle(const std::u16string& text)
-{
-    return QString::fromStdU16String(text);
+    return windows.size() == 1 ? windows.first() : nullptr;
 }
 
 QString messageFor(int p1, int p2)
 {
-    return fromOracle(ExpectedCheck(p1, p2).message);
+    return QString::fromStdU16String(ExpectedCheck(p1, p2).message);
 }
 
 QString toleranceText(const char* percent)
 {
-    return fromOracle(Error) + QLatin1Char(' ') + QLatin1String(percent);
+    return QString::fromStdU16String(Error) + QLatin1Char(' ') + QLatin1String(percent);
 }
 
 QStringList readoutTexts(const QWidget* mainWindow)

@@ -93,11 +93,10 @@ class ProgramTestCase : public ApplicationTestCase
 protected:
     // Under a window manager the main window must also come up active.
     explicit ProgramTestCase(bool waitForActive = false);
-    ~ProgramTestCase() override;
 
     MainWindow* programWindow() const { return m_window.get(); }
     const std::optional<int>& endedWith() const { return m_endedWith; }
-    // Clicks About and returns the About window it opened; none, with a warning, if not just one.
+    // Clicks About and returns the About window it opened; none if it opened none or more.
     AboutWindow* openAbout();
 
 private slots:
@@ -110,11 +109,9 @@ private:
     std::unique_ptr<MainWindow> m_window;
 };
 
-// The Thai texts as the core's table of expectations writes them.
-QString fromOracle(const std::u16string& text);
-// What the check says of bands 1 and 2 at these list positions.
+// From the core's table of expectations: what the check says of bands 1 and 2 at these list
+// positions, and the tolerance's read-out ("ความผิดพลาด 5%" for "5%").
 QString messageFor(int p1, int p2);
-// The read-out of the tolerance, as "ความผิดพลาด 5%" for "5%".
 QString toleranceText(const char* percent);
 
 // The texts of data1..data4.
