@@ -8,6 +8,11 @@
 #   scripts/debian-chroot.sh tools                installs mmdebstrap
 #   scripts/debian-chroot.sh prepare RELEASE      makes the release's chroot with kwelt's packages
 #   scripts/debian-chroot.sh run RELEASE [CMD...] runs CMD (default: the README's test command)
+#   scripts/debian-chroot.sh windows-release      names the release kwelt.exe is built on
+#
+#   KWELT_CHROOT_BINDS   HOST[:INSIDE] pairs, separated by blanks: host folders bound into the
+#                        chroot (at INSIDE, or the same path), made first where missing; for
+#                        caches and results that outlive a run
 #
 # The chroot is kept, with the packages that scripts/install-deps.sh installs in it, in
 # KWELT_CHROOT_CACHE (default /var/cache/kwelt-chroots), keyed on the release, the archive and
@@ -16,7 +21,14 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-action=${1:?tools, prepare or run}
+action=${1:?tools, prepare, run or windows-release}
+# kwelt.exe is built on this release's Qt, MinGW-w64, Wine and NSIS (scripts/windows.sh): its
+# chroot carries the packages for that as well.
+windows_release=trixie
+if [ "$action" = windows-release ]; then
+    echo "$windows_release"
+    exit 0
+fi
 if [ "$action" = tools ]; then
     command -v mmdebstrap >/dev/null && exit 0
     apt-get -o DPkg::Lock::Timeout=300 update -q
@@ -49,7 +61,7 @@ sources_lines() {
 }
 
 mapfile -t sources < <(sources_lines)
-key=$( (printf '%s\n' "$release" "${sources[@]}"; cat scripts/install-deps.sh) | sha256sum | cut -c1-16)
+key=$( (printf '%s\n' "$release" "$windows_release" "${sources[@]}"; cat scripts/install-deps.sh) | sha256sum | cut -c1-16)
 base=$cache/$release-$key
 
 # Binds in what a test run needs of the host: proc, sys, dev with dev/pts and dev/shm (Xvfb,
@@ -90,6 +102,9 @@ prepare() {
     mount_host "$new"
     cp scripts/install-deps.sh "$new/tmp/"
     chroot "$new" /bin/bash /tmp/install-deps.sh
+    if [ "$release" = "$windows_release" ]; then
+        chroot "$new" /bin/bash /tmp/install-deps.sh windows
+    fi
     rm -f "$new/etc/resolv.conf"
     unmount_all "$new"
     trap - EXIT
@@ -119,7 +134,17 @@ run() {
     # (the licence check) see just the archive's.
     chroot "$root" git -C /src init -q
     chroot "$root" git -C /src add -A
-    chroot "$root" git -C /src -c user.name=kwelt -c user.email=kwelt@brandelwick.invalid commit -q -m "kwelt as archived"
+    # Dated as the tree's last commit, which the build takes its time stamps from.
+    local date
+    date=$(git log -1 --format=%cI 2>/dev/null || date -u -Iseconds)
+    chroot "$root" env GIT_AUTHOR_DATE="$date" GIT_COMMITTER_DATE="$date" git -C /src -c user.name=kwelt \
+        -c user.email=kwelt@brandelwick.invalid commit -q -m "kwelt as archived"
+    local bind host inside
+    for bind in ${KWELT_CHROOT_BINDS:-}; do
+        host=${bind%%:*} inside=${bind#*:}
+        mkdir -p "$host" "$root$inside"
+        mount --bind "$host" "$root$inside"
+    done
     if [ $# -eq 0 ]; then
         set -- bash scripts/test.sh
     fi
