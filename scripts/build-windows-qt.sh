@@ -34,7 +34,12 @@ configure_options=(
     -no-feature-concurrent -no-feature-xml -no-feature-tabletevent
 )
 
-# kwelt's changes to Qt's source, applied after Debian's security fixes. Each must apply: a Qt
+# Of Debian's patches, the fixes it takes from upstream apply here, in Debian's order: among them
+# every security fix (Debian 12 names those cve-..., Debian 13 upstream_cve-...). The rest are for
+# Debian's own Linux packages. A version may list none.
+debian_patches() { sed -n -e 's/^\(upstream_[^ ]*\).*/\1/p' -e 's/^\(cve[^ ]*\).*/\1/p' debian/patches/series; }
+
+# kwelt's changes to Qt's source, applied after Debian's fixes. Each must apply: a Qt
 # version where one no longer does stops the build here.
 change_source() {
     # With Direct2D off, the windows platform plugin still names the DirectWrite font database
@@ -52,9 +57,10 @@ change_source() {
 }
 
 # The cache folder's name changes with Debian's revision of the source (a new one may bring
-# security fixes), the options, the compiler settings and the changes above.
+# security fixes), the options, the compiler settings, the choice of patches and the changes above.
 options_hash=$(printf '%s\n' "$host_version" "${configure_options[@]}" \
-    "$(cat "$here/cmake/mingw-w64-x86_64.cmake")" "$(declare -f change_source)" | sha256sum | cut -c1-10)
+    "$(cat "$here/cmake/mingw-w64-x86_64.cmake")" "$(declare -f change_source debian_patches)" \
+    | sha256sum | cut -c1-10)
 prefix="$cache_root/qt-$qt_version-win64-mingw-posix-$options_hash"
 
 if [ -f "$prefix/.complete" ] || [ "${1:-}" = --print ]; then
@@ -73,7 +79,14 @@ cd "$work"
 apt_source=()
 if ! apt-get source --print-uris "qt6-base=$host_version" >/dev/null 2>&1; then
     mkdir -p apt/sources.list.d apt/lists/partial
-    sed -e 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources >apt/sources.list.d/debian.sources
+    # Debian 12 and 13 machines list their sources in deb822 form, a chroot made by mmdebstrap in
+    # one-line form.
+    if [ -f /etc/apt/sources.list.d/debian.sources ]; then
+        sed -e 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources >apt/sources.list.d/debian.sources
+    fi
+    if [ -f /etc/apt/sources.list ]; then
+        sed -n 's/^deb /deb-src /p' /etc/apt/sources.list >apt/sources.list.d/debian.list
+    fi
     apt_source=(-o Dir::Etc::SourceList=/dev/null -o Dir::Etc::SourceParts="$work/apt/sources.list.d"
         -o Dir::State::Lists="$work/apt/lists" -o Dir::Cache::pkgcache= -o Dir::Cache::srcpkgcache=)
     apt-get "${apt_source[@]}" update -q
@@ -82,12 +95,13 @@ apt-get "${apt_source[@]}" source --download-only -q "qt6-base=$host_version"
 dpkg-source --skip-patches -x qt6-base_*.dsc source >/dev/null
 cd source
 
-# Of Debian's patches only the security fixes apply here; the rest are for its Linux packages.
-# A version may list none.
-security=$(sed -n 's/^\(cve[^ ]*\).*/\1/p' debian/patches/series)
-for p in $security; do
+fixes=$(debian_patches)
+for p in $fixes; do
     patch -p1 -s <"debian/patches/$p"
 done
+# Time stamps in Qt's own files (its resources) are the source's: the date of Debian's upload.
+SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l debian/changelog -STimestamp)
+export SOURCE_DATE_EPOCH
 
 change_source
 
@@ -104,8 +118,8 @@ cp ../source/LICENSES/*.txt "$prefix/LICENSES/"
 source_files=$(cd "$work" && ls qt6-base_*.dsc qt6-base_*.tar.* | paste -sd, | sed 's/,/, /g')
 fmt -w 96 <<EOF_SOURCE >"$prefix/SOURCE.txt"
 Qt $qt_version, built from Debian's qt6-base $host_version source package ($source_files) as
-found at https://snapshot.debian.org/package/qt6-base/$host_version/, with Debian's security
-patches applied (${security//$'\n'/, }), and with the two changes that kwelt's
+found at https://snapshot.debian.org/package/qt6-base/$host_version/, with the upstream fixes
+that Debian applies, among them its security fixes (${fixes//$'\n'/, }), and with the two changes that kwelt's
 scripts/build-windows-qt.sh makes to src/plugins/platforms/windows/ (qwindowsintegration.cpp uses
 the DirectWrite font database only where Direct2D is built; qwindowswindow.cpp asks Direct3D for
 the graphics card of a new window's screen only where OpenGL is built), configured with:
