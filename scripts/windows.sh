@@ -3,11 +3,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
 # Builds kwelt.exe and all of kwelt's tests for 64-bit Windows, runs every test under Wine,
-# and makes the portable zip and the installer, all on Debian 12, as root:
+# and makes the portable zip and the installer, as root on Debian 12, 13 or unstable:
 #   bash scripts/windows.sh
-# Qt for Windows is built once from Debian's source, into a cache outside the tree
-# (scripts/build-windows-qt.sh; about half an hour on two cores), and reused after that.
-# Results: build-windows/kwelt-VERSION-win64.zip and build-windows/kwelt-VERSION-win64-setup.exe.
+# kwelt.exe is built with Debian 13's Qt source, MinGW-w64, Wine and NSIS: on another release,
+# in a Debian 13 chroot (scripts/debian-chroot.sh). Qt for Windows is built once from Debian's
+# source, into a cache outside the tree (scripts/build-windows-qt.sh; about 20 minutes on two
+# cores), and reused after that.
+# Results in build-windows/: kwelt-VERSION-win64.zip, kwelt-VERSION-win64-setup.exe, SHA256SUMS.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -15,8 +17,21 @@ build=$root/build-windows
 started=$(date +%s)
 step() { printf '\n== %s (%d s)\n' "$*" $(($(date +%s) - started)); }
 
+release=$(bash scripts/debian-chroot.sh windows-release)
+if [ "$(. /etc/os-release && echo "${VERSION_CODENAME:-}")" != "$release" ]; then
+    step "Into a Debian $release chroot"
+    # The Qt cache and the results outlive the chroot: they are the host's own folders.
+    mkdir -p "$build"
+    export KWELT_CHROOT_BINDS="${KWELT_WINDOWS_CACHE:-/var/cache/kwelt-windows}:/var/cache/kwelt-windows $build:/src/build-windows"
+    exec bash scripts/debian-chroot.sh run "$release" bash scripts/windows.sh "$@"
+fi
+
 step "Debian packages"
 bash scripts/install-deps.sh windows
+# Every time stamp in what is built is the last commit's, so that two builds of one commit give
+# the same files (Debian's reproducible builds do the same).
+SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
+export SOURCE_DATE_EPOCH
 
 step "Qt for Windows"
 mkdir -p "$build"
