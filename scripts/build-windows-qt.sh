@@ -30,7 +30,7 @@ configure_options=(
     -nomake examples -nomake tests
     -no-opengl -no-dbus -no-vulkan -no-pkg-config -no-icu -no-zstd -qt-freetype -no-fontconfig
     -qt-zlib -qt-pcre -qt-libpng -no-libjpeg -qt-harfbuzz -qt-doubleconversion
-    -no-feature-direct2d -no-feature-sql -no-feature-network -no-feature-printsupport
+    -no-feature-sql -no-feature-network -no-feature-printsupport
     -no-feature-concurrent -no-feature-xml -no-feature-tabletevent
 )
 
@@ -42,11 +42,6 @@ debian_patches() { sed -n -e 's/^\(upstream_[^ ]*\).*/\1/p' -e 's/^\(cve[^ ]*\).
 # kwelt's changes to Qt's source, applied after Debian's fixes. Each must apply: a Qt
 # version where one no longer does stops the build here.
 change_source() {
-    # With Direct2D off, the windows platform plugin still names the DirectWrite font database
-    # that only the Direct2D build defines; guard that use as the rest of the file does.
-    sed -i 's/QT_CONFIG(directwrite3)$/QT_CONFIG(directwrite3) \&\& QT_CONFIG(direct2d)/' \
-        src/plugins/platforms/windows/qwindowsintegration.cpp
-    grep -q 'QT_CONFIG(directwrite3) && QT_CONFIG(direct2d)' src/plugins/platforms/windows/qwindowsintegration.cpp
     # Before its first top-level window, the windows platform asks Direct3D 9 which graphics card
     # drives which screen, to keep OpenGL windows off a second card's screen (QTBUG-50371). This
     # Qt has no OpenGL, and under Wine the question sets up an OpenGL driver: 0.4 s of kwelt's
@@ -119,10 +114,10 @@ source_files=$(cd "$work" && ls qt6-base_*.dsc qt6-base_*.tar.* | paste -sd, | s
 fmt -w 96 <<EOF_SOURCE >"$prefix/SOURCE.txt"
 Qt $qt_version, built from Debian's qt6-base $host_version source package ($source_files) as
 found at https://snapshot.debian.org/package/qt6-base/$host_version/, with the upstream fixes
-that Debian applies, among them its security fixes (${fixes//$'\n'/, }), and with the two changes that kwelt's
-scripts/build-windows-qt.sh makes to src/plugins/platforms/windows/ (qwindowsintegration.cpp uses
-the DirectWrite font database only where Direct2D is built; qwindowswindow.cpp asks Direct3D for
-the graphics card of a new window's screen only where OpenGL is built), configured with:
+that Debian applies, among them its security fixes (${fixes//$'\n'/, }), and with the change
+that kwelt's scripts/build-windows-qt.sh makes to
+src/plugins/platforms/windows/qwindowswindow.cpp (it asks Direct3D for the graphics card of a new
+window's screen only where OpenGL is built), configured with:
 ${configure_options[*]}
 EOF_SOURCE
 touch "$prefix/.complete"
