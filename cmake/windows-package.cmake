@@ -84,6 +84,7 @@ set(CPACK_PACKAGE_FILE_NAME "kwelt-${PROJECT_VERSION}-win64")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY kwelt)
 set(CPACK_PACKAGE_EXECUTABLES kwelt kwelt)
 set(CPACK_GENERATOR ZIP)
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/staging-modes.cmake)
 include(CPack)
 
 # The installer, by NSIS from kwelt.nsi: `cmake --build BUILD --target installer`.
@@ -94,6 +95,7 @@ if(MAKENSIS)
     set(KWELT_ICO "${PROJECT_SOURCE_DIR}/resources/kwelt.ico")
     set(KWELT_LICENSE "${PROJECT_SOURCE_DIR}/LICENSES/GPL-3.0-or-later.txt")
     set(KWELT_WIZARD_BITMAP "${PROJECT_SOURCE_DIR}/resources/kwelt-installer.bmp")
+    set(KWELT_INSTALL_FILES "${CMAKE_BINARY_DIR}/installer/install-files.nsh")
     set(KWELT_UNINSTALL_FILES "${CMAKE_BINARY_DIR}/installer/uninstall-files.nsh")
     configure_file(${PROJECT_SOURCE_DIR}/resources/kwelt.nsi.in ${CMAKE_BINARY_DIR}/installer/kwelt.nsi @ONLY)
     add_custom_target(installer
