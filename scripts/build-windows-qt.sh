@@ -49,6 +49,15 @@ change_source() {
     sed -i 's|^\( *\)const QScreen \*screenForGL = QWindowsWindow::forcedScreenForGLWindow(w);$|#if QT_CONFIG(opengl)\n&\n#else\n\1const QScreen *screenForGL = nullptr;\n#endif|' \
         src/plugins/platforms/windows/qwindowswindow.cpp
     grep -q 'const QScreen \*screenForGL = nullptr;' src/plugins/platforms/windows/qwindowswindow.cpp
+    # Since Qt 6.8 the windowsvista style's plugin makes the windows11 style as well, which Qt
+    # chooses first on Windows 11. It draws with graphics effects, which this Qt leaves out, and
+    # kwelt keeps Windows' classic look there too: the plugin makes windowsvista alone, and Qt
+    # takes that on Windows 11 as well.
+    local style=src/plugins/styles/modernwindows
+    sed -i '/^ *qwindows11style\.cpp qwindows11style_p\.h$/d' $style/CMakeLists.txt
+    sed -i -e '/#include "qwindows11style_p.h"/d' -e '/"windows11"/,+1d' $style/main.cpp
+    sed -i 's/"Keys": \[ "windowsvista", "windows11" \]/"Keys": [ "windowsvista" ]/' $style/modernwindowsstyles.json
+    ! grep -q -i windows11 $style/CMakeLists.txt $style/main.cpp $style/modernwindowsstyles.json
 }
 
 # The cache folder's name changes with Debian's revision of the source (a new one may bring
@@ -114,10 +123,11 @@ source_files=$(cd "$work" && ls qt6-base_*.dsc qt6-base_*.tar.* | paste -sd, | s
 fmt -w 96 <<EOF_SOURCE >"$prefix/SOURCE.txt"
 Qt $qt_version, built from Debian's qt6-base $host_version source package ($source_files) as
 found at https://snapshot.debian.org/package/qt6-base/$host_version/, with the upstream fixes
-that Debian applies, among them its security fixes (${fixes//$'\n'/, }), and with the change
-that kwelt's scripts/build-windows-qt.sh makes to
-src/plugins/platforms/windows/qwindowswindow.cpp (it asks Direct3D for the graphics card of a new
-window's screen only where OpenGL is built), configured with:
+that Debian applies, among them its security fixes (${fixes//$'\n'/, }), and with the changes
+that kwelt's scripts/build-windows-qt.sh makes: src/plugins/platforms/windows/qwindowswindow.cpp
+asks Direct3D for the graphics card of a new window's screen only where OpenGL is built, and the
+style plugin in src/plugins/styles/modernwindows/ makes the windowsvista style alone, without
+windows11; configured with:
 ${configure_options[*]}
 EOF_SOURCE
 touch "$prefix/.complete"
