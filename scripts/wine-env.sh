@@ -29,9 +29,13 @@ kwelt_wine_prefix() {
         cp /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf /usr/share/wine/fonts/marlett.ttf \
             "$WINEPREFIX/drive_c/windows/Fonts/"
     fi
-    # A wineserver that lives on, so that no test's wine process starts one holding its pipes.
-    wineserver --persistent=60 >/dev/null 2>&1 </dev/null &
-    sleep 1
+    # The wineserver that made the prefix must be gone first: a new one started beside it
+    # finds its services.exe still starting, starts another, and then each program that asks for
+    # Wine's RPC service waits 10 s for an answer that never comes (8 to 24 s a test in CI).
+    wineserver --wait
+    # A wineserver that lives on, so that no test's wine process starts one holding its pipes. It
+    # answers once it is ready, and goes on in the background.
+    wineserver --persistent=60 >/dev/null 2>&1 </dev/null
 }
 
 kwelt_wine_start() {
