@@ -12,6 +12,7 @@
 #include <about_window.h>
 #include <main_window.h>
 #include <start_up.h>
+#include <text/thai_font.h>
 #include <widgets/band_combo_box.h>
 #include <window_fonts.h>
 
@@ -235,6 +236,15 @@ private slots:
     {
         configureApplication();
         m_desktopFont = QApplication::font();
+    }
+
+    // Each row measures with the fonts a new process has: Qt keeps the faces it loaded for one
+    // row, with the metrics they were loaded with (a fallback's, say), and clears them on a
+    // timer, so that a later row would measure as an earlier one left things, or not.
+    void init()
+    {
+        QFontDatabase::removeAllApplicationFonts();
+        provideThaiFont();
     }
 
     void cleanup() { QApplication::setFont(m_desktopFont); }

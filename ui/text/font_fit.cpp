@@ -149,26 +149,46 @@ qreal widthRoom(const TextRoom& room)
     return room.size.width() - (room.leftAligned ? 1 : 2);
 }
 
-// Whether the texts of `room` fit at the size of `measures`, or, for a `scale` other than 1, at
-// that multiple of it: the measures then grow in proportion, but for what Qt rounds to whole
-// pixels (line heights, ink).
-bool fits(TextMeasures& measures, const TextRoom& room, qreal scale = 1)
+// The font's own line at one size, as Qt rounds it there. It does not grow in proportion to the
+// size: a face's line may be 15 pixels at 10 pixels and 18 at 11.
+struct FontLine
 {
-    qreal lineHeight = measures.lineHeight() * scale;
+    qreal height;
+    qreal ascent;
+
+    static FontLine of(const QFont& font)
+    {
+        const QFontMetricsF metrics(font);
+        return {metrics.height(), metrics.ascent()};
+    }
+};
+
+// Whether the texts of `room` fit at the size of `measures`, or, for a `scale` other than 1, at
+// that multiple of it, where the font's own line is `line`: the texts' measures then grow in
+// proportion, but for what Qt rounds to whole pixels (line heights, ink). A text's line is the
+// font's, and as much more as its fallback faces added at the size measured.
+bool fits(TextMeasures& measures, const TextRoom& room, qreal scale, const FontLine& line)
+{
+    qreal lineHeight = line.height;
     for (const QString& text : room.texts) {
         if (text.isEmpty()) {
             continue;
         }
-        const TextMeasure m = scaled(measures.of(text), scale);
+        TextMeasure m = scaled(measures.of(text), scale);
+        if (scale != 1) {
+            const TextMeasure& own = measures.of(text);
+            m.ascent = line.ascent + (own.ascent - measures.ascent()) * scale;
+            m.lineHeight = line.height + std::ceil(std::max<qreal>(0, own.lineHeight - measures.lineHeight()) * scale);
+        }
         if (std::ceil(widthOf(m)) > widthRoom(room)) {
             return false;
         }
         lineHeight = std::max(lineHeight, m.lineHeight);
         if (room.lines == 1) {
             const qreal height = room.size.height();
-            const qreal line = room.onFontLine ? std::ceil(measures.lineHeight() * scale) : m.lineHeight;
-            const qreal ascent = room.onFontLine ? measures.ascent() * scale : m.ascent;
-            const qreal top = room.atTop ? 0 : (height - line) / 2;
+            const qreal fontLine = room.onFontLine ? std::ceil(line.height) : m.lineHeight;
+            const qreal ascent = room.onFontLine ? line.ascent : m.ascent;
+            const qreal top = room.atTop ? 0 : (height - fontLine) / 2;
             // Text is drawn on whole pixels, its baseline moved down to the next one.
             const qreal baseline = std::ceil(top + ascent);
             if (baseline + m.ink.top() < (room.atTop ? 0 : 1) || baseline + m.ink.bottom() > height - 1) {
@@ -179,9 +199,15 @@ bool fits(TextMeasures& measures, const TextRoom& room, qreal scale = 1)
     return room.lines == 1 || std::ceil(room.lines * lineHeight) <= room.size.height();
 }
 
-bool fitsAll(TextMeasures& measures, const QList<TextRoom>& rooms, qreal scale = 1)
+bool fitsAll(TextMeasures& measures, const QList<TextRoom>& rooms, qreal scale, const FontLine& line)
 {
-    return std::all_of(rooms.begin(), rooms.end(), [&](const TextRoom& room) { return fits(measures, room, scale); });
+    return std::all_of(
+        rooms.begin(), rooms.end(), [&](const TextRoom& room) { return fits(measures, room, scale, line); });
+}
+
+bool fitsAll(TextMeasures& measures, const QList<TextRoom>& rooms)
+{
+    return fitsAll(measures, rooms, 1, {measures.lineHeight(), measures.ascent()});
 }
 
 } // namespace
@@ -205,7 +231,9 @@ FittedFont fitFont(const QFont& font, const QList<TextRoom>& rooms, double point
     }
     TextMeasures first(withSize(font, measuredSize, inPoints));
     double size = own;
-    while (size - step > floor && !fitsAll(first, rooms, qreal(pixels(size)) / pixels(measuredSize))) {
+    while (size - step > floor
+        && !fitsAll(
+            first, rooms, qreal(pixels(size)) / pixels(measuredSize), FontLine::of(withSize(font, size, inPoints)))) {
         size -= step;
     }
     if (pixels(size) == pixels(measuredSize) && fitsAll(first, rooms)) {
