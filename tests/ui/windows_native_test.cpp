@@ -12,10 +12,16 @@
 #include <widgets/band_combo_box.h>
 #include <widgets/program_picture.h>
 
+#include <widgets/readout_label.h>
+
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
+#include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -24,6 +30,8 @@
 #include <QTimer>
 #include <QtEndian>
 
+#include <cstdio>
+#include <cstdlib>
 #include <optional>
 
 #include <windows.h>
@@ -97,6 +105,41 @@ struct nativelyEnabledWhenHidden : QObject
     std::optional<bool> enabled;
 };
 
+// The controls of `window` whose text, as drawn, stands out from its own background by less than
+// the 4.5:1 that legible text needs: the most inked pixel against the commonest colour.
+QStringList illegibleTexts(QWidget* window)
+{
+    QStringList illegible;
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        const auto* label = qobject_cast<QLabel*>(control);
+        const bool text = (label != nullptr && !label->text().isEmpty()) || qobject_cast<QAbstractButton*>(control)
+            || qobject_cast<QComboBox*>(control) || qobject_cast<QGroupBox*>(control);
+        if (!text || !control->isVisible()) {
+            continue;
+        }
+        QImage image(control->size() * control->devicePixelRatio(), QImage::Format_RGB32);
+        image.setDevicePixelRatio(control->devicePixelRatio());
+        control->render(&image, {}, {}, QWidget::DrawWindowBackground); // without its children
+        QHash<QRgb, int> counts;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                ++counts[image.pixel(x, y)];
+            }
+        }
+        const QColor background = std::max_element(counts.keyValueBegin(), counts.keyValueEnd(), [](auto a, auto b) {
+            return a.second < b.second;
+        })->first;
+        double best = 1.0;
+        for (auto it = counts.keyBegin(); it != counts.keyEnd(); ++it) {
+            best = std::max(best, contrastRatio(QColor(*it), background));
+        }
+        if (best < 4.5) {
+            illegible.append(QStringLiteral("%1 %2:1").arg(control->objectName()).arg(best, 0, 'f', 1));
+        }
+    }
+    return illegible;
+}
+
 // The keys of the string table "040904B0" of a version block, in their order.
 QStringList versionStringKeys(const QByteArray& block)
 {
@@ -148,6 +191,23 @@ class WindowsNativeTest : public ProgramTestCase
 {
     Q_OBJECT
 
+public:
+    // KWELT_APPS_USE_LIGHT_THEME=0 sets apps to dark, as Windows' settings do, for this run.
+    static void initMain()
+    {
+        if (!qEnvironmentVariableIsSet("KWELT_APPS_USE_LIGHT_THEME")) {
+            return;
+        }
+        static const wchar_t* const key = L"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize";
+        const DWORD light = DWORD(qEnvironmentVariableIntValue("KWELT_APPS_USE_LIGHT_THEME"));
+        if (RegSetKeyValueW(HKEY_CURRENT_USER, key, L"AppsUseLightTheme", REG_DWORD, &light, sizeof light)
+            != ERROR_SUCCESS) {
+            std::fputs("cannot set AppsUseLightTheme\n", stderr);
+            std::exit(1);
+        }
+        std::atexit([] { RegDeleteKeyValueW(HKEY_CURRENT_USER, key, L"AppsUseLightTheme"); });
+    }
+
 private slots:
     void mainWindow()
     {
@@ -166,6 +226,24 @@ private slots:
         QVERIFY(windowIcon(main, ICON_BIG) != nullptr);
         QVERIFY(windowIcon(main, ICON_SMALL) != nullptr);
         QVERIFY(isTheProgramPicture(windowIcon(main, ICON_BIG)));
+        QTRY_VERIFY(programWindow()->isActiveWindow());
+        const QStringList illegible = illegibleTexts(programWindow());
+        QVERIFY2(illegible.isEmpty(), qPrintable(illegible.join(u", ")));
+    }
+
+    // Under Windows' dark mode for apps, kwelt keeps Windows' own light look, whose native
+    // controls Windows draws light whatever the palette says: the window keeps the 3-D face
+    // colour, and the read-out its own colours.
+    void keepsItsColoursInEveryMode()
+    {
+        const QPalette colours = programWindow()->palette();
+        QVERIFY(contrastRatio(colours.color(QPalette::Window), colours.color(QPalette::WindowText)) >= 4.5);
+        QVERIFY(contrastRatio(colours.color(QPalette::Button), colours.color(QPalette::ButtonText)) >= 4.5);
+        QCOMPARE(colours.color(QPalette::Window),
+            QColor::fromRgb(GetSysColor(COLOR_3DFACE) & 0xFF, (GetSysColor(COLOR_3DFACE) >> 8) & 0xFF,
+                (GetSysColor(COLOR_3DFACE) >> 16) & 0xFF));
+        const QImage field = namedChild<QLabel>(programWindow(), "data4")->grab().toImage();
+        QCOMPARE(field.pixelColor(0, 0), QColor(255, 224, 192));
     }
 
     // Windows' own look, from the style plugin beside kwelt.exe: not Qt's plain fallback, which is
@@ -186,6 +264,8 @@ private slots:
         QCOMPARE(windowIcon(window, ICON_BIG), HICON(nullptr));
         QCOMPARE(windowIcon(window, ICON_SMALL), HICON(nullptr));
         QCOMPARE(clientSize(window), QSize(379, 213));
+        const QStringList illegible = illegibleTexts(about);
+        QVERIFY2(illegible.isEmpty(), qPrintable(illegible.join(u", ")));
     }
 
     // While the About window exists, Windows itself holds the main window disabled; however the
@@ -238,6 +318,7 @@ private slots:
         QString title;
         qsizetype buttons = -1;
         bool noIcon = false;
+        QStringList illegible;
         QTimer poll;
         poll.setInterval(10);
         connect(&poll, &QTimer::timeout, [&] {
@@ -249,6 +330,7 @@ private slots:
             GetWindowTextW(handle(box), text, 64);
             title = QString::fromWCharArray(text);
             buttons = box->buttons().size();
+            illegible = illegibleTexts(box);
             // No icon in the box, and none in its title bar: the dialog frame shows none.
             noIcon = box->icon() == QMessageBox::NoIcon && box->iconPixmap().isNull()
                 && (GetWindowLongW(handle(box), GWL_EXSTYLE) & WS_EX_DLGMODALFRAME) != 0
@@ -260,6 +342,7 @@ private slots:
         QCOMPARE(title, QStringLiteral("kwelt"));
         QCOMPARE(buttons, 1);
         QVERIFY(noIcon);
+        QVERIFY2(illegible.isEmpty(), qPrintable(illegible.join(u", ")));
     }
 
     // In an open band list each arrow key selects, as in a native drop-down list: the field
