@@ -10,9 +10,28 @@ if(failed)
     message(FATAL_ERROR "cannot install into ${STAGE}")
 endif()
 
+# What is installed, file by file in a fixed order (a folder's listing may come in any order,
+# and two builds of one commit are to make the same installer).
+file(GLOB_RECURSE files RELATIVE "${STAGE}" "${STAGE}/*")
+list(SORT files)
+set(install_lines "")
+set(folder_now "-")
+foreach(file IN LISTS files)
+    get_filename_component(folder "${file}" DIRECTORY)
+    if(NOT folder STREQUAL folder_now)
+        string(REPLACE "/" "\\" windows_folder "\\${folder}")
+        if(folder STREQUAL "")
+            set(windows_folder "")
+        endif()
+        string(APPEND install_lines "SetOutPath \"$INSTDIR${windows_folder}\"\n")
+        set(folder_now "${folder}")
+    endif()
+    string(APPEND install_lines "File \"${STAGE}/${file}\"\n")
+endforeach()
+file(WRITE "${BUILD_DIR}/installer/install-files.nsh" "${install_lines}")
+
 # The uninstaller removes exactly what was installed, and the folders only when empty: the
 # user may have chosen a folder that holds other things too.
-file(GLOB_RECURSE files RELATIVE "${STAGE}" "${STAGE}/*")
 set(lines "")
 foreach(file IN LISTS files)
     string(REPLACE "/" "\\" file "${file}")
@@ -27,7 +46,7 @@ foreach(folder IN LISTS folders)
 endforeach()
 file(WRITE "${BUILD_DIR}/installer/uninstall-files.nsh" "${lines}")
 
-execute_process(COMMAND "${MAKENSIS}" -V2 "${BUILD_DIR}/installer/kwelt.nsi" RESULT_VARIABLE failed)
+execute_process(COMMAND "${MAKENSIS}" -V2 -INPUTCHARSET UTF8 "${BUILD_DIR}/installer/kwelt.nsi" RESULT_VARIABLE failed)
 if(failed)
     message(FATAL_ERROR "makensis failed")
 endif()
