@@ -57,6 +57,7 @@ if [ "${1:-}" = windows ]; then
         googletest                                  # GoogleTest's source, built for Windows
         wine wine64 fonts-wine                      # runs kwelt.exe and its tests
         nsis                                        # the installer
+        locales                                     # a Thai locale, for the installer's Thai pages
         unzip                                       # checks the portable zip
     )
 fi

@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the windows and message boxes to PNG files in screenshots/ (offscreen, no display
 # needed): at the normal scale, and at twice the size as on a high-dpi screen. Where the
-# Windows build exists (scripts/windows.sh), it renders them under Wine too, into
+# Windows build exists (scripts/windows.sh), its pictures under Wine go into
 # screenshots/windows/. Under a nested weston, the real program as a Wayland client, into
 # screenshots/wayland/.
 set -euo pipefail
@@ -16,7 +16,6 @@ cmake --build --preset default --parallel "$(nproc)" --target kwelt_screenshots
 # What is started or made on the way is stopped and removed at the end, however it ends.
 runtime=$(mktemp -d) wayland='' server=''
 cleanup() {
-    if [ -n "${KWELT_WINE_WORK:-}" ]; then kwelt_wine_stop; fi
     if [ -n "$server" ]; then kill "$server" 2>/dev/null || true; fi
     rm -rf "$runtime" ${wayland:+"$wayland"}
 }
@@ -25,18 +24,11 @@ mkdir -p screenshots/1x screenshots/2x
 QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$runtime" ./build/tests/ui/kwelt_screenshots screenshots/1x
 QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$runtime" QT_SCALE_FACTOR=2 ./build/tests/ui/kwelt_screenshots screenshots/2x
 
-windows_tool="build-windows/tests/ui/kwelt_screenshots.exe"
-if [ -f "$windows_tool" ]; then
-    # The Qt that build-windows/ was made with (KWELT_WINDOWS_CACHE tells where the cache is).
-    qt=$(tail -n 1 build-windows/qt-build.log 2>/dev/null || true)
-    [ -d "$qt" ] || qt=$(bash scripts/build-windows-qt.sh --print)
-    mkdir -p screenshots/windows
-    # shellcheck source=scripts/wine-env.sh
-    source scripts/wine-env.sh
-    kwelt_wine_start build-windows "$qt"
-    out="Z:$(pwd)/screenshots/windows"
-    QT_QPA_PLATFORM=windows wine "$windows_tool" "${out//\//\\}" 2>/dev/null | tr -d '\r'
-    kwelt_wine_stop
+# The Windows build renders its own under Wine, in Windows' light and dark modes
+# (scripts/windows.sh, which may run in a chroot): they are taken from there.
+if [ -d build-windows/screenshots ]; then
+    rm -rf screenshots/windows
+    cp -r build-windows/screenshots screenshots/windows
 fi
 
 # The real program as a Wayland client of weston, at scale 1 and 2: weston runs nested on a

@@ -42,13 +42,27 @@ fi
 qt=$(tail -n 1 "$build/qt-build.log")
 echo "$qt"
 
+# kwelt.exe and its tests, from the tree in SOURCE, configured in BUILD; more arguments for cmake.
+configure() { # SOURCE BUILD [ARGUMENT...]
+    local source=$1 build=$2
+    shift 2
+    cmake -S "$source" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
+        -DQT_CHAINLOAD_TOOLCHAIN_FILE="$source/cmake/mingw-w64-x86_64.cmake" \
+        -DCMAKE_CROSSCOMPILING_EMULATOR="$source/scripts/wine-run.sh" \
+        -DKWELT_GOOGLETEST_SOURCE_DIR=/usr/src/googletest \
+        -DKWELT_BUILD_BENCHMARKS=OFF -DKWELT_WARNINGS_AS_ERRORS=ON "$@" >/dev/null
+}
+# The zip and the installer in BUILD, and SHA256SUMS of both beside them.
+package() { # BUILD
+    local build=$1
+    (cd "$build" && cpack >"$build/cpack.log" 2>&1) || { cat "$build/cpack.log"; return 1; }
+    cmake --build "$build" --target installer >"$build/installer.log" 2>&1 || { cat "$build/installer.log"; return 1; }
+    (cd "$build" && sha256sum kwelt-*-win64.zip kwelt-*-win64-setup.exe >SHA256SUMS)
+}
+
 step "kwelt.exe and its tests"
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
-    -DQT_CHAINLOAD_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
-    -DCMAKE_CROSSCOMPILING_EMULATOR="$root/scripts/wine-run.sh" \
-    -DKWELT_GOOGLETEST_SOURCE_DIR=/usr/src/googletest \
-    -DKWELT_BUILD_BENCHMARKS=OFF -DKWELT_WARNINGS_AS_ERRORS=ON >/dev/null
+configure "$root" "$build"
 cmake --build "$build" --parallel "$(nproc)"
 
 # shellcheck source=scripts/wine-env.sh
@@ -68,9 +82,22 @@ if ! tests --output-junit "$build/ctest-results.xml"; then
 fi
 /usr/bin/python3 tests/check_skips.py "$build/ctest-results.xml"
 
+step "Pictures of the windows, in Windows' light and dark modes"
+# Apps set to light or dark as Windows' settings do (scripts/screenshots.sh takes them from here).
+personalize='HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize'
+for mode in light dark; do
+    mkdir -p "$build/screenshots/$mode"
+    light=1
+    [ "$mode" = light ] || light=0
+    wine reg add "$personalize" /v AppsUseLightTheme /t REG_DWORD /d "$light" /f >/dev/null 2>&1
+    out="Z:$build/screenshots/$mode"
+    QT_QPA_PLATFORM=windows wine "$build/tests/ui/kwelt_screenshots.exe" "${out//\//\\}" 2>/dev/null | tr -d '\r'
+done
+wine reg delete "$personalize" /v AppsUseLightTheme /f >/dev/null 2>&1
+
 step "The zip and the installer"
-(cd "$build" && cpack >"$build/cpack.log" 2>&1) || { cat "$build/cpack.log"; exit 1; }
-cmake --build "$build" --target installer >"$build/installer.log" 2>&1 || { cat "$build/installer.log"; exit 1; }
+package "$build"
+cat "$build/SHA256SUMS"
 version=$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$build/CPackConfig.cmake")
 zip=$build/kwelt-$version-win64.zip
 setup=$build/kwelt-$version-win64-setup.exe
@@ -79,5 +106,27 @@ echo "unpacked: $(du -sb "$build/installer/stage" | cut -f1) bytes"
 
 step "The zip and the installer, as a user takes them"
 bash tests/resources/check_windows_packages.sh "$build" "$zip" "$setup" "$version"
+step "The installer's pages, in Thai and in English"
+bash tests/resources/check_installer_pages.sh "$setup" "$build/installer-pages"
+
+if [ "${1:-}" = --reproduce ]; then
+    # Another folder, another umask, a later time: the same kwelt.exe, zip and installer.
+    step "kwelt.exe, the zip and the installer again, from another folder"
+    again=$(mktemp -d /var/tmp/kwelt-again.XXXXXX)
+    tree=$(git stash create 2>/dev/null || true)
+    mkdir "$again/kwelt-source"
+    git archive "${tree:-HEAD}" | tar -x -C "$again/kwelt-source"
+    (
+        umask 077
+        configure "$again/kwelt-source" "$again/build" -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON
+        cmake --build "$again/build" --parallel "$(nproc)" --target kwelt >/dev/null
+        package "$again/build"
+    )
+    for file in app/kwelt.exe SHA256SUMS; do
+        cmp "$build/$file" "$again/build/$file" || { echo "$file differs between two builds"; exit 1; }
+    done
+    rm -rf "$again"
+    echo "the same kwelt.exe, zip and installer from $root and from another folder"
+fi
 
 step "Done"
