@@ -30,6 +30,7 @@
 #include <QTimer>
 #include <QtEndian>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
