@@ -36,6 +36,14 @@ kwelt_wine_prefix() {
     # A wineserver that lives on, so that no test's wine process starts one holding its pipes. It
     # answers once it is ready, and goes on in the background.
     wineserver --persistent=60 >/dev/null 2>&1 </dev/null
+    # A Wine program that lasts as long as this shell, reading from a pipe that only this shell
+    # writes to: Wine's own services start with it, with no one's output, and stay. Without it they
+    # start anew with each test, holding the test's output, which CTest then waits on until they
+    # stop, 2.5 s after the test.
+    rm -f "$WINEPREFIX.keep"
+    mkfifo "$WINEPREFIX.keep"
+    wine cmd <"$WINEPREFIX.keep" >/dev/null 2>&1 &
+    exec {KWELT_WINE_KEEPER}>"$WINEPREFIX.keep"
 }
 
 kwelt_wine_start() {
@@ -53,6 +61,7 @@ kwelt_wine_start() {
 }
 
 kwelt_wine_stop() {
+    if [ -n "${KWELT_WINE_KEEPER:-}" ]; then exec {KWELT_WINE_KEEPER}>&-; fi
     wineserver --kill >/dev/null 2>&1 || true
     if [ -n "${KWELT_WINE_XVFB:-}" ]; then kill "$KWELT_WINE_XVFB" 2>/dev/null || true; fi
     [ -n "${KWELT_WINE_WORK:-}" ] && rm -rf "$KWELT_WINE_WORK"

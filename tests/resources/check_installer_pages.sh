@@ -49,18 +49,20 @@ for language in th_TH.UTF-8 en_US.UTF-8; do
     if [ "$short" = th ]; then titles=("${thai[@]}"); else titles=("${english[@]}"); fi
     kwelt_wine_prefix "$work/prefix-$short"
     LC_ALL=$language wine "$setup" >"$work/setup-$short.log" 2>&1 </dev/null &
+    installer=$!
     for i in 0 1 2; do
         page "${titles[$i]}" "$shots/installer-$short-$((i + 1)).png"
     done
-    wait
+    wait "$installer"
     # The finish page offers to run kwelt, and does: closed again here.
     wine taskkill /f /im kwelt.exe >/dev/null 2>&1 || true
     uninstaller=$(find "$WINEPREFIX/drive_c/users" -path '*Programs/kwelt/Uninstall.exe' | head -n 1)
     LC_ALL=$language wine "$uninstaller" >"$work/uninstall-$short.log" 2>&1 </dev/null &
+    uninstalling=$!
     for i in 3 4; do
         page "${titles[$i]}" "$shots/uninstaller-$short-$((i - 2)).png"
     done
-    wait
+    wait "$uninstalling"
     wineserver --kill >/dev/null 2>&1 || true
     echo "installer and uninstaller in ${language%%.*}: ${titles[*]/%/;}"
 done
