@@ -61,13 +61,16 @@ QRect textInk(QWidget* widget, const QRect& region)
     const QImage blue = drawIn(Qt::blue);
     widget->setPalette(saved);
     QRect box;
-    // Ink is red in one picture and blue in the other. Windows' style may move a list's frame on
-    // through an animation between the two pictures: that changes greys, not ink.
+    // Ink differs between the pictures, and is coloured in at least one (a read-out field draws
+    // black where red would not read). Windows' style may move a list's frame on through an
+    // animation between the two pictures: that changes greys, not ink.
     for (int y = region.top(); y <= region.bottom(); ++y) {
         for (int x = region.left(); x <= region.right(); ++x) {
             const QRgb inRed = red.pixel(x, y);
             const QRgb inBlue = blue.pixel(x, y);
-            if (inRed != inBlue && qRed(inRed) > qBlue(inRed) && qBlue(inBlue) > qRed(inBlue)) {
+            const auto grey
+                = [](QRgb c) { return std::abs(qRed(c) - qGreen(c)) < 8 && std::abs(qGreen(c) - qBlue(c)) < 8; };
+            if (inRed != inBlue && !(grey(inRed) && grey(inBlue))) {
                 box |= QRect(x, y, 1, 1);
             }
         }
