@@ -6,6 +6,7 @@
 #include <QStringList>
 
 class QComboBox;
+class QFont;
 class QStyleOptionComboBox;
 class QWidget;
 
@@ -22,9 +23,23 @@ QStringList thaiFaces();
 // True where the system has a face that writes Thai, so that kwelt need not add the one it carries.
 bool hasThaiFace();
 
+// True where `family` has Thai letters of its own. A face may claim Thai without them: Wine's
+// Tahoma names the Thai code page, and its Thai comes from a fallback face.
+bool writesThai(const QString& family);
+
 // True where a drop-down list centres its entry on the line of its own font rather than on the
 // line of the tallest face the entry is drawn in. The font fit must place the text as it is drawn.
 bool listsCentreOnFontLine();
+
+// The line a drop-down list centres its entry on, for `font`: its height and its ascent. Windows
+// measures every face by its Windows metrics, also one that asks for its typographic ones (Wine's
+// Tahoma does), whose shorter line would put the marks stacked on a Thai letter above the field.
+struct ListLine
+{
+    qreal height;
+    qreal ascent;
+};
+ListLine listLine(const QFont& font);
 
 // Sets up a band list as the platform's own drop-down lists behave.
 void setUpList(QComboBox* list);

@@ -6,6 +6,7 @@
 #include "platform.h"
 
 #include <QFontDatabase>
+#include <QFontMetricsF>
 
 namespace kwelt::platform {
 
@@ -20,6 +21,12 @@ bool hasThaiFace()
 {
     // Any face at all: Qt falls back on it for Thai, and fontconfig answers at once.
     return !QFontDatabase::families(QFontDatabase::Thai).isEmpty();
+}
+
+ListLine listLine(const QFont& font)
+{
+    const QFontMetricsF metrics(font);
+    return {metrics.height(), metrics.ascent()};
 }
 
 bool listsCentreOnFontLine()

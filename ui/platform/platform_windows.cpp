@@ -12,8 +12,10 @@
 #include <QCoreApplication>
 #include <QFontDatabase>
 #include <QKeyEvent>
+#include <QRawFont>
 #include <QStylePainter>
 #include <QWidget>
+#include <QtEndian>
 
 #include <algorithm>
 #include <cmath>
@@ -98,6 +100,22 @@ bool hasThaiFace()
         [](const QString& face) { return QFontDatabase::writingSystems(face).contains(QFontDatabase::Thai); });
 }
 
+ListLine listLine(const QFont& font)
+{
+    const QFontMetricsF metrics(font);
+    const QRawFont raw = QRawFont::fromFont(font);
+    const QByteArray os2 = raw.fontTable("OS/2");
+    constexpr quint16 UseTypoMetrics = 0x80;
+    if (os2.size() < 78 || raw.unitsPerEm() <= 0 || !(qFromBigEndian<quint16>(os2.constData() + 62) & UseTypoMetrics)) {
+        return {metrics.height(), metrics.ascent()}; // Qt measures the face as Windows does
+    }
+    // Whole pixels, as Qt rounds the metrics it takes from there.
+    const qreal scale = raw.pixelSize() / raw.unitsPerEm();
+    const qreal ascent = std::round(qFromBigEndian<quint16>(os2.constData() + 74) * scale);
+    const qreal descent = std::round(qFromBigEndian<quint16>(os2.constData() + 76) * scale);
+    return {ascent + descent, ascent};
+}
+
 bool listsCentreOnFontLine()
 {
     return true;
@@ -117,10 +135,10 @@ bool paintList(QComboBox* list, const QStyleOptionComboBox& option)
     painter.setPen(list->palette().color(QPalette::Text));
     painter.drawComplexControl(QStyle::CC_ComboBox, option);
     const QRect field = list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
-    const QFontMetricsF metrics(list->font());
-    const qreal top = (field.height() - std::ceil(metrics.height())) / 2;
+    const ListLine line = listLine(list->font());
+    const qreal top = (field.height() - std::ceil(line.height)) / 2;
     painter.setClipRect(field);
-    painter.drawText(QPointF(field.left() + 1, field.top() + std::ceil(top + metrics.ascent())), option.currentText);
+    painter.drawText(QPointF(field.left() + 1, field.top() + std::ceil(top + line.ascent)), option.currentText);
     return true;
 }
 

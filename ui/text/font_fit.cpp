@@ -3,6 +3,8 @@
 
 #include "font_fit.h"
 
+#include "platform/platform.h"
+
 #include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QGuiApplication>
@@ -155,11 +157,12 @@ struct FontLine
 {
     qreal height;
     qreal ascent;
+    platform::ListLine list; // the line a list centres its entry on
 
     static FontLine of(const QFont& font)
     {
         const QFontMetricsF metrics(font);
-        return {metrics.height(), metrics.ascent()};
+        return {metrics.height(), metrics.ascent(), platform::listLine(font)};
     }
 };
 
@@ -186,8 +189,8 @@ bool fits(TextMeasures& measures, const TextRoom& room, qreal scale, const FontL
         lineHeight = std::max(lineHeight, m.lineHeight);
         if (room.lines == 1) {
             const qreal height = room.size.height();
-            const qreal fontLine = room.onFontLine ? std::ceil(line.height) : m.lineHeight;
-            const qreal ascent = room.onFontLine ? line.ascent : m.ascent;
+            const qreal fontLine = room.onFontLine ? std::ceil(line.list.height) : m.lineHeight;
+            const qreal ascent = room.onFontLine ? line.list.ascent : m.ascent;
             const qreal top = room.atTop ? 0 : (height - fontLine) / 2;
             // Text is drawn on whole pixels, its baseline moved down to the next one.
             const qreal baseline = std::ceil(top + ascent);
@@ -207,7 +210,7 @@ bool fitsAll(TextMeasures& measures, const QList<TextRoom>& rooms, qreal scale, 
 
 bool fitsAll(TextMeasures& measures, const QList<TextRoom>& rooms)
 {
-    return fitsAll(measures, rooms, 1, {measures.lineHeight(), measures.ascent()});
+    return fitsAll(measures, rooms, 1, FontLine::of(measures.font()));
 }
 
 } // namespace
