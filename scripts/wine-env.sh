@@ -24,10 +24,6 @@ kwelt_wine_prefix() {
         # would wait on the X server for every window that it hides.
         wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >>"$WINEPREFIX.log" 2>&1
         wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >>"$WINEPREFIX.log" 2>&1
-        # Wine's own Tahoma and Marlett, which a Windows dialog and its title bar are drawn with;
-        # without them every program falls back to a serif face.
-        cp /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf /usr/share/wine/fonts/marlett.ttf \
-            "$WINEPREFIX/drive_c/windows/Fonts/"
     fi
     # The wineserver that made the prefix must be gone first: a new one started beside it
     # finds its services.exe still starting, starts another, and then each program that asks for
