@@ -106,33 +106,49 @@ struct nativelyEnabledWhenHidden : QObject
     std::optional<bool> enabled;
 };
 
-// The controls of `window` whose text, as drawn, stands out from its own background by less than
-// the 4.5:1 that legible text needs: the most inked pixel against the commonest colour.
+// A control as drawn, without its children.
+QImage drawn(QWidget* control)
+{
+    QImage image(control->size() * control->devicePixelRatio(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(control->devicePixelRatio());
+    control->render(&image, {}, {}, QWidget::DrawWindowBackground);
+    return image;
+}
+
+// The controls of `window` whose text, as drawn, stands out from what lies behind it by less than
+// the 4.5:1 that legible text needs: each text pixel, found where the control drawn without its
+// text differs, against that pixel drawn without it; the strongest counts.
 QStringList illegibleTexts(QWidget* window)
 {
     QStringList illegible;
     for (QWidget* control : window->findChildren<QWidget*>()) {
-        const auto* label = qobject_cast<QLabel*>(control);
-        const bool text = (label != nullptr && !label->text().isEmpty()) || qobject_cast<QAbstractButton*>(control)
-            || qobject_cast<QComboBox*>(control) || qobject_cast<QGroupBox*>(control);
-        if (!text || !control->isVisible()) {
+        auto* label = qobject_cast<QLabel*>(control);
+        auto* button = qobject_cast<QAbstractButton*>(control);
+        auto* list = qobject_cast<QComboBox*>(control);
+        auto* frame = qobject_cast<QGroupBox*>(control);
+        if (!control->isVisible() || ((label == nullptr || label->text().isEmpty()) && !button && !list && !frame)) {
             continue;
         }
-        QImage image(control->size() * control->devicePixelRatio(), QImage::Format_RGB32);
-        image.setDevicePixelRatio(control->devicePixelRatio());
-        control->render(&image, {}, {}, QWidget::DrawWindowBackground); // without its children
-        QHash<QRgb, int> counts;
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                ++counts[image.pixel(x, y)];
-            }
-        }
-        const QColor background = std::max_element(counts.keyValueBegin(), counts.keyValueEnd(), [](auto a, auto b) {
-            return a.second < b.second;
-        })->first;
+        const QImage withText = drawn(control);
+        const QSignalBlocker quiet(control);
+        const QString text = label ? label->text() : button ? button->text() : frame ? frame->title() : QString();
+        const int position = list ? list->currentIndex() : -1;
+        const auto setText = [&](const QString& t, int at) {
+            label        ? label->setText(t)
+                : button ? button->setText(t)
+                : frame  ? frame->setTitle(t)
+                         : list->setCurrentIndex(at);
+        };
+        setText({}, -1);
+        const QImage withoutText = drawn(control);
+        setText(text, position);
         double best = 1.0;
-        for (auto it = counts.keyBegin(); it != counts.keyEnd(); ++it) {
-            best = std::max(best, contrastRatio(QColor(*it), background));
+        for (int y = 0; y < withText.height(); ++y) {
+            for (int x = 0; x < withText.width(); ++x) {
+                if (withText.pixel(x, y) != withoutText.pixel(x, y)) {
+                    best = std::max(best, contrastRatio(withText.pixelColor(x, y), withoutText.pixelColor(x, y)));
+                }
+            }
         }
         if (best < 4.5) {
             illegible.append(QStringLiteral("%1 %2:1").arg(control->objectName()).arg(best, 0, 'f', 1));
