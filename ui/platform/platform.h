@@ -23,10 +23,6 @@ QStringList thaiFaces();
 // True where the system has a face that writes Thai, so that kwelt need not add the one it carries.
 bool hasThaiFace();
 
-// True where `family` has Thai letters of its own. A face may claim Thai without them: Wine's
-// Tahoma names the Thai code page, and its Thai comes from a fallback face.
-bool writesThai(const QString& family);
-
 // True where a drop-down list centres its entry on the line of its own font rather than on the
 // line of the tallest face the entry is drawn in. The font fit must place the text as it is drawn.
 bool listsCentreOnFontLine();

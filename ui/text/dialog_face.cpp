@@ -49,7 +49,7 @@ QString latinFace(const QFont& desktopFont)
 QString thaiFace()
 {
     for (const QString& family : platform::thaiFaces()) {
-        if (platform::writesThai(family)) {
+        if (QFontDatabase::writingSystems(family).contains(QFontDatabase::Thai)) {
             return family;
         }
     }
