@@ -20,7 +20,7 @@ TEST(CheckFirstBands, AgreesWithTheE24SeriesForEveryPairOfListPositions)
     for (int p1 = -1; p1 <= 9; ++p1) {
         for (int p2 = -1; p2 <= 9; ++p2) {
             SCOPED_TRACE(testing::Message() << "bands " << p1 << ", " << p2);
-            const CheckResult expected = ExpectedCheck(p1, p2);
+            const CheckResult expected = expectedCheck(p1, p2);
             const CheckResult actual = checkFirstBands(BandPosition(p1), BandPosition(p2));
             EXPECT_EQ(actual.finding, expected.finding);
             EXPECT_EQ(actual.message, expected.message);
@@ -55,12 +55,12 @@ TEST(CheckFirstBands, EdgeCases)
         {"39", 3, 9, CheckFinding::None, u""},
         {"no first band", -1, 4, CheckFinding::None, u""},
         {"no second band", 4, -1, CheckFinding::None, u""},
-        {"99 names white twice", 9, 9, CheckFinding::NonStandardPair, PairMessage(White, White)},
-        {"40 names black as second colour", 4, 0, CheckFinding::NonStandardPair, PairMessage(Yellow, Black)},
-        {"21, red then brown", 2, 1, CheckFinding::NonStandardPair, PairMessage(Red, Brown)},
-        {"14 says colour-brown", 1, 4, CheckFinding::NonStandardPair, PairMessage(ColourWord + Brown, Yellow)},
-        {"17 says colour-brown", 1, 7, CheckFinding::NonStandardPair, PairMessage(ColourWord + Brown, Violet)},
-        {"19 says colour-brown", 1, 9, CheckFinding::NonStandardPair, PairMessage(ColourWord + Brown, White)},
+        {"99 names white twice", 9, 9, CheckFinding::NonStandardPair, pairMessage(White, White)},
+        {"40 names black as second colour", 4, 0, CheckFinding::NonStandardPair, pairMessage(Yellow, Black)},
+        {"21, red then brown", 2, 1, CheckFinding::NonStandardPair, pairMessage(Red, Brown)},
+        {"14 says colour-brown", 1, 4, CheckFinding::NonStandardPair, pairMessage(ColourWord + Brown, Yellow)},
+        {"17 says colour-brown", 1, 7, CheckFinding::NonStandardPair, pairMessage(ColourWord + Brown, Violet)},
+        {"19 says colour-brown", 1, 9, CheckFinding::NonStandardPair, pairMessage(ColourWord + Brown, White)},
     };
     for (const CheckCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -73,14 +73,14 @@ TEST(CheckFirstBands, EdgeCases)
 TEST(CheckFirstBands, MessagesHaveExactlyTheseCodeUnits)
 {
     // Written out in full once, so that a fault in the shared pieces above cannot hide.
-    const std::u16string red21 = CodePoints({0x0E1A, 0x0E19, 0x20, 'R', 'e', 's', 'i', 's', 't', 'o', 'r', 0x20, 0x0E44,
+    const std::u16string red21 = codePoints({0x0E1A, 0x0E19, 0x20, 'R', 'e', 's', 'i', 's', 't', 'o', 'r', 0x20, 0x0E44,
         0x0E21, 0x0E48, 0x0E21, 0x0E35, 0x0E2A, 0x0E35, 0x0E17, 0x0E35, 0x0E48, 0x20, '1', 0x20, 0x0E40, 0x0E1B, 0x0E47,
         0x0E19, 0x20, '[', 0x20, 0x0E41, 0x0E14, 0x0E07, 0x20, ']', 0x20, 0x0E41, 0x0E25, 0x0E49, 0x0E27, 0x0E2A,
         0x0E35, 0x0E17, 0x0E35, 0x0E48, 0x20, '2', 0x20, 0x0E40, 0x0E1B, 0x0E47, 0x0E19, 0x20, '[', 0x20, 0x0E19,
         0x0E49, 0x0E33, 0x0E15, 0x0E32, 0x0E25, 0x20, ']', 0x20, 0x0E04, 0x0E23, 0x0E31, 0x0E1A});
     EXPECT_EQ(checkFirstBands(2, 1).message, red21);
 
-    const std::u16string black = CodePoints({0x0E1A, 0x0E19, 0x20, 'R', 'e', 's', 'i', 's', 't', 'o', 'r', 0x20, 0x0E44,
+    const std::u16string black = codePoints({0x0E1A, 0x0E19, 0x20, 'R', 'e', 's', 'i', 's', 't', 'o', 'r', 0x20, 0x0E44,
         0x0E21, 0x0E48, 0x0E21, 0x0E35, 0x0E2A, 0x0E35, 0x0E17, 0x0E35, 0x0E48, 0x20, '1', 0x20, 0x0E40, 0x0E1B, 0x0E47,
         0x0E19, 0x0E2A, 0x0E35, 0x0E14, 0x0E33, 0x20, 0x0E04, 0x0E23, 0x0E31, 0x0E1A});
     EXPECT_EQ(checkFirstBands(0, 5).message, black);

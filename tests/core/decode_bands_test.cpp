@@ -61,14 +61,14 @@ TEST(DecodeBands, EdgeCases)
 TEST(DecodeBands, CarriesTheCheckMessage)
 {
     EXPECT_EQ(decodeBands(0, 4, 2, 1).message, BlackBandMessage);
-    EXPECT_EQ(decodeBands(1, 4, 3, 2).message, PairMessage(ColourWord + Brown, Yellow));
-    EXPECT_EQ(decodeBands(9, 9, 0, 0).message, PairMessage(White, White));
+    EXPECT_EQ(decodeBands(1, 4, 3, 2).message, pairMessage(ColourWord + Brown, Yellow));
+    EXPECT_EQ(decodeBands(9, 9, 0, 0).message, pairMessage(White, White));
 }
 
 TEST(DecodeBands, ToleranceTextHasTheseCodeUnits)
 {
     EXPECT_EQ(decodeBands(1, 0, 0, 0).toleranceText,
-        CodePoints(
+        codePoints(
             {0x0E04, 0x0E27, 0x0E32, 0x0E21, 0x0E1C, 0x0E34, 0x0E14, 0x0E1E, 0x0E25, 0x0E32, 0x0E14, 0x20, '5', '%'}));
 }
 
@@ -86,7 +86,7 @@ TEST(DecodeBands, WholeDomainFollowsTheReadOutRules)
 
     for (int p1 = -1; p1 <= 9; ++p1) {
         for (int p2 = -1; p2 <= 9; ++p2) {
-            const CheckResult check = ExpectedCheck(p1, p2);
+            const CheckResult check = expectedCheck(p1, p2);
             for (int p3 = -1; p3 <= 8; ++p3) {
                 for (int p4 = -1; p4 <= 2; ++p4) {
                     const BandReadout r

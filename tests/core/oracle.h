@@ -15,44 +15,44 @@
 
 namespace kwelt::test {
 
-inline std::u16string CodePoints(std::initializer_list<char16_t> units)
+inline std::u16string codePoints(std::initializer_list<char16_t> units)
 {
     return std::u16string(units);
 }
 
-inline const std::u16string Black = CodePoints({0x0E14, 0x0E33});
-inline const std::u16string Brown = CodePoints({0x0E19, 0x0E49, 0x0E33, 0x0E15, 0x0E32, 0x0E25});
-inline const std::u16string Red = CodePoints({0x0E41, 0x0E14, 0x0E07});
-inline const std::u16string Orange = CodePoints({0x0E2A, 0x0E49, 0x0E21});
-inline const std::u16string Yellow = CodePoints({0x0E40, 0x0E2B, 0x0E25, 0x0E37, 0x0E2D, 0x0E07});
-inline const std::u16string Green = CodePoints({0x0E40, 0x0E02, 0x0E35, 0x0E22, 0x0E27});
-inline const std::u16string Blue = CodePoints({0x0E19, 0x0E49, 0x0E33, 0x0E40, 0x0E07, 0x0E34, 0x0E19});
-inline const std::u16string Violet = CodePoints({0x0E21, 0x0E48, 0x0E27, 0x0E07});
-inline const std::u16string Grey = CodePoints({0x0E40, 0x0E17, 0x0E32});
-inline const std::u16string White = CodePoints({0x0E02, 0x0E32, 0x0E27});
-inline const std::u16string Gold = CodePoints({0x0E17, 0x0E2D, 0x0E07});
-inline const std::u16string Silver = CodePoints({0x0E40, 0x0E07, 0x0E34, 0x0E19});
-inline const std::u16string NoColour = CodePoints({0x0E44, 0x0E21, 0x0E48, 0x0E21, 0x0E35, 0x0E2A, 0x0E35});
+inline const std::u16string Black = codePoints({0x0E14, 0x0E33});
+inline const std::u16string Brown = codePoints({0x0E19, 0x0E49, 0x0E33, 0x0E15, 0x0E32, 0x0E25});
+inline const std::u16string Red = codePoints({0x0E41, 0x0E14, 0x0E07});
+inline const std::u16string Orange = codePoints({0x0E2A, 0x0E49, 0x0E21});
+inline const std::u16string Yellow = codePoints({0x0E40, 0x0E2B, 0x0E25, 0x0E37, 0x0E2D, 0x0E07});
+inline const std::u16string Green = codePoints({0x0E40, 0x0E02, 0x0E35, 0x0E22, 0x0E27});
+inline const std::u16string Blue = codePoints({0x0E19, 0x0E49, 0x0E33, 0x0E40, 0x0E07, 0x0E34, 0x0E19});
+inline const std::u16string Violet = codePoints({0x0E21, 0x0E48, 0x0E27, 0x0E07});
+inline const std::u16string Grey = codePoints({0x0E40, 0x0E17, 0x0E32});
+inline const std::u16string White = codePoints({0x0E02, 0x0E32, 0x0E27});
+inline const std::u16string Gold = codePoints({0x0E17, 0x0E2D, 0x0E07});
+inline const std::u16string Silver = codePoints({0x0E40, 0x0E07, 0x0E34, 0x0E19});
+inline const std::u16string NoColour = codePoints({0x0E44, 0x0E21, 0x0E48, 0x0E21, 0x0E35, 0x0E2A, 0x0E35});
 
 // The fixed words of the messages and of the read-out.
-inline const std::u16string On = CodePoints({0x0E1A, 0x0E19});
+inline const std::u16string On = codePoints({0x0E1A, 0x0E19});
 inline const std::u16string HasNoColourNumber
-    = CodePoints({0x0E44, 0x0E21, 0x0E48, 0x0E21, 0x0E35, 0x0E2A, 0x0E35, 0x0E17, 0x0E35, 0x0E48});
-inline const std::u16string Is = CodePoints({0x0E40, 0x0E1B, 0x0E47, 0x0E19});
+    = codePoints({0x0E44, 0x0E21, 0x0E48, 0x0E21, 0x0E35, 0x0E2A, 0x0E35, 0x0E17, 0x0E35, 0x0E48});
+inline const std::u16string Is = codePoints({0x0E40, 0x0E1B, 0x0E47, 0x0E19});
 inline const std::u16string AndColourNumber
-    = CodePoints({0x0E41, 0x0E25, 0x0E49, 0x0E27, 0x0E2A, 0x0E35, 0x0E17, 0x0E35, 0x0E48});
-inline const std::u16string Polite = CodePoints({0x0E04, 0x0E23, 0x0E31, 0x0E1A});
-inline const std::u16string ColourBlack = CodePoints({0x0E2A, 0x0E35, 0x0E14, 0x0E33});
-inline const std::u16string ColourWord = CodePoints({0x0E2A, 0x0E35});
+    = codePoints({0x0E41, 0x0E25, 0x0E49, 0x0E27, 0x0E2A, 0x0E35, 0x0E17, 0x0E35, 0x0E48});
+inline const std::u16string Polite = codePoints({0x0E04, 0x0E23, 0x0E31, 0x0E1A});
+inline const std::u16string ColourBlack = codePoints({0x0E2A, 0x0E35, 0x0E14, 0x0E33});
+inline const std::u16string ColourWord = codePoints({0x0E2A, 0x0E35});
 inline const std::u16string Error
-    = CodePoints({0x0E04, 0x0E27, 0x0E32, 0x0E21, 0x0E1C, 0x0E34, 0x0E14, 0x0E1E, 0x0E25, 0x0E32, 0x0E14});
+    = codePoints({0x0E04, 0x0E27, 0x0E32, 0x0E21, 0x0E1C, 0x0E34, 0x0E14, 0x0E1E, 0x0E25, 0x0E32, 0x0E14});
 
 // "On a resistor, colour 1 is never black."
 inline const std::u16string BlackBandMessage
     = On + u" Resistor " + HasNoColourNumber + u" 1 " + Is + ColourBlack + u" " + Polite;
 
 // "On a resistor, colour 1 is never <first> followed by colour 2 <second>."
-inline std::u16string PairMessage(const std::u16string& first, const std::u16string& second)
+inline std::u16string pairMessage(const std::u16string& first, const std::u16string& second)
 {
     return On + u" Resistor " + HasNoColourNumber + u" 1 " + Is + u" [ " + first + u" ] " + AndColourNumber + u" 2 "
         + Is + u" [ " + second + u" ] " + Polite;
@@ -66,7 +66,7 @@ inline constexpr std::array<int, 24> E24{
     10, 11, 12, 13, 15, 16, 18, 20, 22, 24, 27, 30, 33, 36, 39, 43, 47, 51, 56, 62, 68, 75, 82, 91};
 
 // What the check of bands 1 and 2 must say, worked out from the E24 list.
-inline CheckResult ExpectedCheck(int p1, int p2)
+inline CheckResult expectedCheck(int p1, int p2)
 {
     if (p1 == 0) {
         return {CheckFinding::BlackFirstBand, BlackBandMessage};
@@ -76,7 +76,7 @@ inline CheckResult ExpectedCheck(int p1, int p2)
         return {};
     }
     const std::u16string first = p1 == 1 ? ColourWord + Brown : DigitColours[p1];
-    return {CheckFinding::NonStandardPair, PairMessage(first, DigitColours[p2])};
+    return {CheckFinding::NonStandardPair, pairMessage(first, DigitColours[p2])};
 }
 
 } // namespace kwelt::test

@@ -117,7 +117,7 @@ AboutWindow* ProgramTestCase::openAbout()
 
 QString messageFor(int p1, int p2)
 {
-    return QString::fromStdU16String(ExpectedCheck(p1, p2).message);
+    return QString::fromStdU16String(expectedCheck(p1, p2).message);
 }
 
 QString toleranceText(const char* percent)
