@@ -49,6 +49,21 @@ change_source() {
     sed -i 's|^\( *\)const QScreen \*screenForGL = QWindowsWindow::forcedScreenForGLWindow(w);$|#if QT_CONFIG(opengl)\n&\n#else\n\1const QScreen *screenForGL = nullptr;\n#endif|' \
         src/plugins/platforms/windows/qwindowswindow.cpp
     grep -q 'const QScreen \*screenForGL = nullptr;' src/plugins/platforms/windows/qwindowswindow.cpp
+    # Fonts come through GDI, as in Qt 6.4 and the classic Win32 programs kwelt looks like, and
+    # DirectWrite draws only where GDI cannot (at a scale factor, colour fonts). Qt 6.8 reads
+    # fonts through DirectWrite by default, and asks DirectWrite about each font it opens even
+    # when GDI draws it. Under Wine either reads every font file on the system when it is first
+    # used: about 100 ms of kwelt's start. This Qt takes the GDI font database unless asked for
+    # DirectWrite's (fontengine=native), and asks DirectWrite only about a font it will draw with
+    # it. DirectWrite cannot be left out of the build: Qt 6.8's GDI font database no longer
+    # compiles without it.
+    local windows=src/plugins/platforms/windows/qwindowsintegration.cpp
+    sed -i 's/^\( *\)if (!(d->m_options \& (QWindowsIntegration::FontDatabaseGDI | QWindowsIntegration::DontUseDirectWriteFonts)))$/\1if (d->m_options \& QWindowsIntegration::FontDatabaseNative)/' $windows
+    grep -q 'if (d->m_options & QWindowsIntegration::FontDatabaseNative)$' $windows
+    local gdi=src/gui/text/windows/qwindowsfontdatabase.cpp
+    sed -i 's/^\( *HRESULT hr = \)\(data->directWriteGdiInterop->CreateFontFaceFromHdc(data->hdc, \&directWriteFontFace);\)$/\1useDw ? \2/' $gdi
+    sed -i 's/^\( *HRESULT hr = useDw ? data->directWriteGdiInterop->CreateFontFaceFromHdc(data->hdc, \&directWriteFontFace)\);$/\1 : E_NOTIMPL;/' $gdi
+    grep -q 'HRESULT hr = useDw ? data->directWriteGdiInterop->CreateFontFaceFromHdc(data->hdc, &directWriteFontFace) : E_NOTIMPL;$' $gdi
     # Since Qt 6.8 the windowsvista style's plugin makes the windows11 style as well, which Qt
     # chooses first on Windows 11. It draws with graphics effects, which this Qt leaves out, and
     # kwelt keeps Windows' classic look there too: the plugin makes windowsvista alone, and Qt
