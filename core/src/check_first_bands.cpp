@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 kwelt developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include <kwelt/band_lists.h>
 #include <kwelt/check_first_bands.h>
 #include <kwelt/non_standard_pairs.h>
 
@@ -26,11 +27,12 @@ constexpr std::array<std::int8_t, 100> RowOfValue = [] {
 
 CheckResult checkFirstBands(BandPosition p1, BandPosition p2)
 {
-    if (p1 == 0) {
+    if (p1 == position::FirstBlack) {
         return {CheckFinding::BlackFirstBand, std::u16string(BlackFirstBandMessage)};
     }
-    // Only brown to white (1 to 9) and black to white (0 to 9) can form a row.
-    if (p1 < 1 || p1 > 9 || p2 < 0 || p2 > 9) {
+    // Only digits can form a row: brown to white, then black to white.
+    if (p1 < position::FirstBlack || p1 > position::FirstWhite || p2 < position::FirstBlack
+        || p2 > position::FirstWhite) {
         return {};
     }
     const int row = RowOfValue[static_cast<std::size_t>(p1 * 10 + p2)];

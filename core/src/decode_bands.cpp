@@ -31,9 +31,9 @@ std::u16string digitText(BandPosition p)
 std::u16string multiplierText(BandPosition p3)
 {
     detail::DecimalNumber multiplier{1, 0};
-    if (p3 == 7) { // gold
+    if (p3 == position::MultiplierGold) {
         multiplier = {1, 1};
-    } else if (p3 == 8) { // silver
+    } else if (p3 == position::MultiplierSilver) {
         multiplier = {1, 2};
     } else {
         // Ten to the power of the position; no selection leaves it at 1.
@@ -48,14 +48,13 @@ std::u16string multiplierText(BandPosition p3)
 
 std::u16string toleranceText(BandPosition p4)
 {
-    switch (p4) {
-    case 0: // gold
+    if (p4 == position::ToleranceGold) {
         return u"ความผิดพลาด 5%";
-    case 1: // silver
-        return u"ความผิดพลาด 10%";
-    default: // no colour, or no selection
-        return u"ความผิดพลาด 20%";
     }
+    if (p4 == position::ToleranceSilver) {
+        return u"ความผิดพลาด 10%";
+    }
+    return u"ความผิดพลาด 20%"; // no colour, or no selection
 }
 
 } // namespace

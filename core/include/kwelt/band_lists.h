@@ -60,4 +60,47 @@ inline constexpr std::array<BandList, BandCount> BandLists{{
     {detail::ToleranceEntries, 0},
 }};
 
+// The position of the entry `name` in `entries`; NoSelection where the list does not offer it.
+constexpr BandPosition positionOf(std::span<const std::u16string_view> entries, std::u16string_view name)
+{
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (entries[i] == name) {
+            return static_cast<BandPosition>(i);
+        }
+    }
+    return NoSelection;
+}
+
+// The positions the decoder and the check give a meaning of their own, found in the lists above,
+// so that a change of a list's order changes them with it.
+namespace position {
+inline constexpr BandPosition FirstBlack = positionOf(detail::DigitEntries, colour::Black);
+inline constexpr BandPosition FirstWhite = positionOf(detail::DigitEntries, colour::White);
+inline constexpr BandPosition MultiplierGold = positionOf(detail::MultiplierEntries, colour::Gold);
+inline constexpr BandPosition MultiplierSilver = positionOf(detail::MultiplierEntries, colour::Silver);
+inline constexpr BandPosition ToleranceGold = positionOf(detail::ToleranceEntries, colour::Gold);
+inline constexpr BandPosition ToleranceSilver = positionOf(detail::ToleranceEntries, colour::Silver);
+} // namespace position
+
+namespace detail {
+// The entries before gold in band 3 are the digit colours in digit order: the position is the
+// power of ten.
+constexpr bool multiplierPositionIsPower()
+{
+    for (BandPosition p = 0; p < position::MultiplierGold; ++p) {
+        if (MultiplierEntries[static_cast<std::size_t>(p)] != DigitEntries[static_cast<std::size_t>(p)]) {
+            return false;
+        }
+    }
+    return true;
+}
+} // namespace detail
+
+static_assert(position::FirstBlack == 0 && position::FirstWhite == 9, "bands 1 and 2: the position is the digit");
+static_assert(position::MultiplierGold > 0 && position::MultiplierSilver > position::MultiplierGold
+        && detail::multiplierPositionIsPower(),
+    "band 3: the powers of ten, then gold and silver");
+static_assert(position::ToleranceGold != NoSelection && position::ToleranceSilver != NoSelection,
+    "band 4 offers gold and silver");
+
 } // namespace kwelt
