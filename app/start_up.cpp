@@ -14,7 +14,7 @@ namespace kwelt {
 
 void configureApplication()
 {
-    QApplication::setApplicationName(QString::fromLatin1(ApplicationTitle));
+    QApplication::setApplicationName(QString::fromLatin1(ApplicationName));
     QApplication::setApplicationVersion(QLatin1String(VersionText));
     QGuiApplication::setDesktopFileName(QLatin1String(ApplicationId));
     provideThaiFont();

@@ -10,9 +10,6 @@
 
 namespace kwelt {
 
-// The program's title: message boxes show it in their title bar.
-inline constexpr char ApplicationTitle[] = "kwelt";
-
 // Names the program to Qt. Call once, after the QApplication exists.
 void configureApplication();
 

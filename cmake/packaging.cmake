@@ -19,10 +19,10 @@ if(GZIP)
         COMPONENT debian EXCLUDE_FROM_ALL)
 endif()
 
-set(CPACK_PACKAGE_NAME kwelt)
-set(CPACK_PACKAGE_VENDOR "Brandelwick")
+set(CPACK_PACKAGE_NAME ${PROJECT_NAME})
+set(CPACK_PACKAGE_VENDOR "${KWELT_VENDOR}")
 set(CPACK_PACKAGE_CONTACT "kwelt developers <kwelt@brandelwick.invalid>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "colour code of four-band resistors, in Thai")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
 set(CPACK_PACKAGE_DESCRIPTION "kwelt reads the colour code of a four-band resistor, with a Thai user
 interface. Pick the four band colours and it shows the digits, the multiplier
 and the tolerance, and warns when the first two bands are not a value of the

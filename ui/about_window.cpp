@@ -29,7 +29,7 @@ AboutWindow::AboutWindow(QWidget* mainWindow)
         setFont(mainWindow->font());
     }
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("About KWELT version ") + QLatin1String(VersionText));
+    setWindowTitle(QString::fromUtf8(AboutWindowTitle));
     setFixedSize(twipsToPixels(layout::ClientWidth), twipsToPixels(layout::ClientHeight));
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);

@@ -10,6 +10,7 @@
 #include "platform/platform.h"
 #include "platform/window_activation.h"
 #include "platform/window_state.h"
+#include "program_identity.h"
 #include "resistor_drawing.h"
 #include "text/qt_text.h"
 #include "widgets/band_combo_box.h"
@@ -61,7 +62,7 @@ MainWindow::MainWindow(EndProgram endProgram, QWidget* parent)
     setObjectName(QStringLiteral("KWELT"));
     // Worked out once: every window of the program takes this font from here.
     setFont(fitDialogFont(QApplication::font(), style()).font);
-    setWindowTitle(QStringLiteral("Brandelwick : KWELT"));
+    setWindowTitle(QString::fromUtf8(MainWindowTitle));
     setWindowIcon(programIcon());
     setFixedSize(twipsToPixels(layout::ClientWidth), twipsToPixels(layout::ClientHeight));
     // The 3-D face colour: the colour of buttons.
