@@ -38,10 +38,9 @@ AboutWindow::AboutWindow(QWidget* mainWindow)
     findChild<QLabel*>(QStringLiteral("Label1"))->setFont(productNameFont());
     // OK: closeEvent enables the main window before this window goes.
     connect(findChild<QPushButton*>(QStringLiteral("Command1")), &QPushButton::clicked, this, &QWidget::close);
-    keepWindowNormal(this);
-    // The window has no owner; but a Wayland compositor keeps it above the disabled main window,
-    // where the user needs it, only as the main window's child.
-    makeChildOnWayland(this, mainWindow);
+    platform::keepWindowNormal(this);
+    // Above the disabled main window, where the user needs it.
+    platform::keepAbove(this, mainWindow);
     disableMainWindow();
 }
 

@@ -79,8 +79,8 @@ MainWindow::MainWindow(EndProgram endProgram, QWidget* parent)
     }
     connect(control<QPushButton>(this, "Command1"), &QPushButton::clicked, this, &MainWindow::openAboutWindow);
     connect(control<QPushButton>(this, "Command2"), &QPushButton::clicked, this, &MainWindow::exitProgram);
-    keepWindowNormal(this);
-    WindowActivation::create(this, shownAboutWindow);
+    platform::keepWindowNormal(this);
+    platform::WindowActivation::create(this, shownAboutWindow);
 }
 
 void MainWindow::fillLists()

@@ -31,7 +31,7 @@ void showFindingMessage(QWidget* parent, const QString& message)
     QAbstractButton* ok = box.button(QMessageBox::Ok);
     ok->setIcon(QIcon());
     ok->setText(QStringLiteral("OK"));
-    keepWindowNormal(&box);
+    platform::keepWindowNormal(&box);
     platform::removeTitleBarIcon(&box);
     // Where the window system will not raise it on request, the box is brought back by being shown
     // anew; newer Qts end exec() when a dialog is hidden, though no button was pressed. The box

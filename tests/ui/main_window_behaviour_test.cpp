@@ -264,7 +264,7 @@ private slots:
         QTimer::singleShot(0, this, [] {
             QWidget* box = nullptr;
             if (QTest::qWaitFor([&] { return (box = QApplication::activeModalWidget()) != nullptr; })) {
-                showAnew(box);
+                platform::showAnew(box);
             }
         });
         QTimer::singleShot(500, this, [&waitedOn] {

@@ -20,6 +20,11 @@ namespace kwelt::platform {
 // smaller font.
 QStringList thaiFaces();
 
+// The face that draws Latin text for the desktop font's `family`. Where fontconfig chooses the
+// faces, a family that names a kind ("Sans Serif") gets its face by the locale's language: under a
+// Thai locale a Thai face, whose Latin letters sit small on a tall line. This asks for English.
+QString latinFace(const QString& family);
+
 // True where the system has a face that writes Thai, so that kwelt need not add the one it carries.
 bool hasThaiFace();
 

@@ -91,6 +91,11 @@ QStringList thaiFaces()
     return {QStringLiteral("Leelawadee UI"), QStringLiteral("Tahoma"), QStringLiteral("Loma")};
 }
 
+QString latinFace(const QString& family)
+{
+    return family;
+}
+
 bool hasThaiFace()
 {
     // kwelt's own faces only: to tell every family's writing systems, Windows' font database reads

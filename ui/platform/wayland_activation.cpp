@@ -26,7 +26,7 @@
 
 #include <unistd.h>
 
-namespace kwelt {
+namespace kwelt::platform {
 namespace {
 
 // How long a compositor may take to grant an activation before the window is shown anew.
@@ -228,4 +228,4 @@ WindowActivation* WindowActivation::create(QWidget* mainWindow, BlockingWindow b
     return new WaylandActivation(mainWindow, std::move(blockingWindow), display);
 }
 
-} // namespace kwelt
+} // namespace kwelt::platform

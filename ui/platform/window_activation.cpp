@@ -8,7 +8,7 @@
 #include <QWidget>
 #include <QWindow>
 
-namespace kwelt {
+namespace kwelt::platform {
 
 WindowActivation::WindowActivation(QWidget* mainWindow, BlockingWindow blockingWindow)
     : QObject(mainWindow)
@@ -81,4 +81,4 @@ void WindowActivation::bringBack(QWidget* window)
 void WindowActivation::bringBoxBack(QWidget*)
 { }
 
-} // namespace kwelt
+} // namespace kwelt::platform

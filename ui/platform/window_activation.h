@@ -9,7 +9,7 @@
 
 class QWidget;
 
-namespace kwelt {
+namespace kwelt::platform {
 
 // Hands the keyboard back to the window that blocks the main window (the About window, or a
 // message box) when the user activates the main window or clicks it, and brings that window above
@@ -44,4 +44,4 @@ private:
     BlockingWindow m_blockingWindow;
 };
 
-} // namespace kwelt
+} // namespace kwelt::platform

@@ -8,11 +8,11 @@
 
 #include <QWidget>
 
-namespace kwelt {
+namespace kwelt::platform {
 
 WindowActivation* WindowActivation::create(QWidget* mainWindow, BlockingWindow blockingWindow)
 {
     return new WindowActivation(mainWindow, std::move(blockingWindow));
 }
 
-} // namespace kwelt
+} // namespace kwelt::platform

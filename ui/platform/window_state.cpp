@@ -12,7 +12,7 @@
 #include <functional>
 #include <optional>
 
-namespace kwelt {
+namespace kwelt::platform {
 
 void showAnew(QWidget* window)
 {
@@ -176,17 +176,17 @@ void keepWindowNormal(QWidget* window)
     new NormalStateKeeper(window);
 }
 
-void makeChildOnWayland(QWidget* child, QWidget* parent)
+void keepAbove(QWidget* window, QWidget* owner)
 {
-    if (!onWayland() || parent == nullptr) {
+    if (!onWayland() || owner == nullptr) {
         return;
     }
     // Before the compositor first sees the window, which is when it places it.
-    new OnFirstShow(child, [child, parent = QPointer<QWidget>(parent)] {
-        if (parent != nullptr) {
-            child->windowHandle()->setTransientParent(parent->window()->windowHandle());
+    new OnFirstShow(window, [window, owner = QPointer<QWidget>(owner)] {
+        if (owner != nullptr) {
+            window->windowHandle()->setTransientParent(owner->window()->windowHandle());
         }
     });
 }
 
-} // namespace kwelt
+} // namespace kwelt::platform

@@ -5,7 +5,7 @@
 
 class QWidget;
 
-namespace kwelt {
+namespace kwelt::platform {
 
 // True on a Wayland session, where the compositor, not the program, stacks and restores windows.
 bool onWayland();
@@ -21,9 +21,10 @@ void keepWindowNormal(QWidget* window);
 // and gives it the keyboard. A modal message box stays modal, its answer still awaited.
 void showAnew(QWidget* window);
 
-// Makes `child` a child of `parent` for a Wayland compositor, which then keeps it above
-// `parent`. Elsewhere the windows stay as independent as they are. Call before `child` is shown.
-// Neither this nor keepWindowNormal makes the native window: each waits until the window is shown.
-void makeChildOnWayland(QWidget* child, QWidget* parent);
+// Keeps `window` above `owner` where the window system does so only for a window's children
+// (Wayland): there it becomes `owner`'s child. Elsewhere the windows stay as independent as they
+// are. Call before `window` is shown. Neither this nor keepWindowNormal makes the native window:
+// each waits until the window is shown.
+void keepAbove(QWidget* window, QWidget* owner);
 
-} // namespace kwelt
+} // namespace kwelt::platform
