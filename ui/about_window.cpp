@@ -4,14 +4,16 @@
 #include "about_window.h"
 
 #include "about_window_layout.h"
-#include "control_table.h"
 #include "platform/window_state.h"
 #include "program_identity.h"
+#include "widgets/program_picture.h"
+#include "widgets/push_button.h"
+#include "window_builder.h"
 #include "window_fonts.h"
 
 #include <QCloseEvent>
 #include <QLabel>
-#include <QPushButton>
+#include <QTextEdit>
 
 namespace kwelt {
 
@@ -23,22 +25,23 @@ AboutWindow::AboutWindow(QWidget* mainWindow)
             | Qt::MSWindowsFixedSizeDialogHint)
     , m_mainWindow(mainWindow)
 {
-    setObjectName(QStringLiteral("AboutKWELT"));
     // The main window's font, which fits the texts of both windows.
     if (mainWindow != nullptr) {
         setFont(mainWindow->font());
     }
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QString::fromUtf8(AboutWindowTitle));
-    setFixedSize(twipsToPixels(layout::ClientWidth), twipsToPixels(layout::ClientHeight));
-    setBackgroundRole(QPalette::Button);
-    setAutoFillBackground(true);
-
-    buildControls(this, layout::Controls);
-    findChild<QLabel*>(QStringLiteral("Label1"))->setFont(productNameFont());
+    const std::vector<BuiltControl> built = setUpWindow(this,
+        {layout::WindowName, QString::fromUtf8(AboutWindowTitle), layout::ClientWidth, layout::ClientHeight,
+            layout::Controls});
+    m_controls = {
+        .productName = builtControl<QLabel>(built, Role::ProductName),
+        .credits = builtControl<QTextEdit>(built, Role::Credits),
+        .okButton = builtControl<PushButton>(built, Role::OkButton),
+        .picture = builtControl<PictureLabel>(built, Role::Picture),
+    };
+    m_controls.productName->setFont(productNameFont());
     // OK: closeEvent enables the main window before this window goes.
-    connect(findChild<QPushButton*>(QStringLiteral("Command1")), &QPushButton::clicked, this, &QWidget::close);
-    platform::keepWindowNormal(this);
+    connect(m_controls.okButton, &QPushButton::clicked, this, &QWidget::close);
     // Above the disabled main window, where the user needs it.
     platform::keepAbove(this, mainWindow);
     disableMainWindow();

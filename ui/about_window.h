@@ -6,7 +6,22 @@
 #include <QPointer>
 #include <QWidget>
 
+class QLabel;
+class QTextEdit;
+
 namespace kwelt {
+
+class PictureLabel;
+class PushButton;
+
+// The About window's controls, by what they do.
+struct AboutWindowControls
+{
+    QLabel* productName = nullptr;
+    QTextEdit* credits = nullptr;
+    PushButton* okButton = nullptr;
+    PictureLabel* picture = nullptr;
+};
 
 // The credits window. It has no owner: the main window stays disabled while it is open, which
 // blocks the main window without a modal display. However the About window goes, the main
@@ -24,6 +39,8 @@ public:
     // The six credit lines, each ending in CR LF.
     static QString creditsText();
 
+    const AboutWindowControls& controls() const { return m_controls; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -34,6 +51,7 @@ private:
     QPointer<QWidget> m_mainWindow;
     // The control of the main window that had the focus, which gets it back.
     QPointer<QWidget> m_mainWindowFocus;
+    AboutWindowControls m_controls;
 };
 
 } // namespace kwelt

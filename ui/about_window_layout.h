@@ -3,13 +3,14 @@
 
 #pragma once
 
-#include "control_table.h"
+#include "control.h"
 
 #include <array>
 
 // The About window's layout, in twips, as it was designed, and its texts.
 namespace kwelt::about_window_layout {
 
+inline constexpr char WindowName[] = "AboutKWELT";
 inline constexpr int ClientWidth = 5685;
 inline constexpr int ClientHeight = 3195;
 
@@ -33,15 +34,14 @@ inline QStringList ok()
 // The controls, in tab order.
 inline constexpr std::array<Control, 4> Controls{{
     {.name = "Label1",
-        .kind = ControlKind::Label,
+        .role = Role::ProductName,
         .rect = {1200, 120, 3135, 975},
         .texts = productName,
         .alignment = Qt::AlignCenter,
-        .border = true,
-        .productNameFont = true},
-    {.name = "Text1", .kind = ControlKind::CreditsBox, .rect = {240, 1320, 5295, 1695}, .texts = credits},
-    {.name = "Command1", .kind = ControlKind::Button, .rect = {4440, 360, 1095, 495}, .texts = ok},
-    {.name = "Image1", .kind = ControlKind::Picture, .rect = {240, 240, 480, 480}},
+        .border = true},
+    {.name = "Text1", .role = Role::Credits, .rect = {240, 1320, 5295, 1695}, .texts = credits},
+    {.name = "Command1", .role = Role::OkButton, .rect = {4440, 360, 1095, 495}, .texts = ok},
+    {.name = "Image1", .role = Role::Picture, .rect = {240, 240, 480, 480}},
 }};
 
 } // namespace kwelt::about_window_layout

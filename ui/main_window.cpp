@@ -4,7 +4,6 @@
 #include "main_window.h"
 
 #include "about_window.h"
-#include "control_table.h"
 #include "main_window_layout.h"
 #include "message_boxes.h"
 #include "platform/platform.h"
@@ -15,6 +14,7 @@
 #include "text/qt_text.h"
 #include "widgets/band_combo_box.h"
 #include "widgets/program_picture.h"
+#include "widgets/push_button.h"
 #include "widgets/readout_label.h"
 #include "window_fonts.h"
 
@@ -22,6 +22,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 
@@ -34,10 +36,21 @@ namespace layout = main_window_layout;
 
 namespace {
 
-template <typename Widget>
-Widget* control(const QWidget* window, const QByteArray& name)
+MainWindowControls byRole(std::span<const BuiltControl> built)
 {
-    return window->findChild<Widget*>(QString::fromLatin1(name));
+    MainWindowControls controls{
+        .readoutFrame = builtControl<QGroupBox>(built, Role::ReadoutFrame),
+        .versionNote = builtControl<QLabel>(built, Role::VersionNote),
+        .picture = builtControl<PictureLabel>(built, Role::Picture),
+        .aboutButton = builtControl<PushButton>(built, Role::AboutButton),
+        .exitButton = builtControl<PushButton>(built, Role::ExitButton),
+    };
+    for (int band = 1; band <= BandCount; ++band) {
+        const auto index = static_cast<std::size_t>(band - 1);
+        controls.bandLists.at(index) = builtControl<BandComboBox>(built, Role::BandList, band);
+        controls.readoutFields.at(index) = builtControl<ReadoutLabel>(built, Role::ReadoutField, band);
+    }
+    return controls;
 }
 
 // The About window, which keeps the main window disabled while it is shown.
@@ -59,27 +72,18 @@ MainWindow::MainWindow(EndProgram endProgram, QWidget* parent)
             | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
     , m_endProgram(std::move(endProgram))
 {
-    setObjectName(QStringLiteral("KWELT"));
     // Worked out once: every window of the program takes this font from here.
     setFont(fitDialogFont(QApplication::font(), style()).font);
-    setWindowTitle(QString::fromUtf8(MainWindowTitle));
     setWindowIcon(programIcon());
-    setFixedSize(twipsToPixels(layout::ClientWidth), twipsToPixels(layout::ClientHeight));
-    // The 3-D face colour: the colour of buttons.
-    setBackgroundRole(QPalette::Button);
-    setAutoFillBackground(true);
-
-    buildControls(this, layout::Controls);
-    // The lists and fields are named after their band: color1..color4, data1..data4.
-    for (int band = 0; band < BandCount; ++band) {
-        const QByteArray number = QByteArray::number(band + 1);
-        m_bandLists[band] = control<BandComboBox>(this, "color" + number);
-        m_readouts[band] = control<ReadoutLabel>(this, "data" + number);
-        connect(m_bandLists[band], &BandComboBox::positionChanged, this, &MainWindow::bandChanged);
+    m_built = setUpWindow(this,
+        {layout::WindowName, QString::fromUtf8(MainWindowTitle), layout::ClientWidth, layout::ClientHeight,
+            layout::Controls});
+    m_controls = byRole(m_built);
+    for (BandComboBox* list : m_controls.bandLists) {
+        connect(list, &BandComboBox::positionChanged, this, &MainWindow::bandChanged);
     }
-    connect(control<QPushButton>(this, "Command1"), &QPushButton::clicked, this, &MainWindow::openAboutWindow);
-    connect(control<QPushButton>(this, "Command2"), &QPushButton::clicked, this, &MainWindow::exitProgram);
-    platform::keepWindowNormal(this);
+    connect(m_controls.aboutButton, &QPushButton::clicked, this, &MainWindow::openAboutWindow);
+    connect(m_controls.exitButton, &QPushButton::clicked, this, &MainWindow::exitProgram);
     platform::WindowActivation::create(this, shownAboutWindow);
 }
 
@@ -88,11 +92,11 @@ void MainWindow::fillLists()
     runHandler([this] {
         for (int band = 0; band < BandCount; ++band) {
             for (std::u16string_view entry : BandLists[band].entries) {
-                m_bandLists[band]->appendEntry(entry);
+                m_controls.bandLists[band]->appendEntry(entry);
             }
             // Raises the list's positionChanged, which updates the read-out before the next list
             // is filled.
-            m_bandLists[band]->setPosition(BandLists[band].initialPosition);
+            m_controls.bandLists[band]->setPosition(BandLists[band].initialPosition);
         }
         updateReadout();
     });
@@ -102,7 +106,7 @@ void MainWindow::updateReadout()
 {
     std::array<BandPosition, BandCount> positions{};
     for (int band = 0; band < BandCount; ++band) {
-        positions[band] = m_bandLists[band]->position();
+        positions[band] = m_controls.bandLists[band]->position();
     }
     const auto [p1, p2, p3, p4] = positions;
     emit positionsRead(p1, p2, p3, p4);
@@ -113,13 +117,13 @@ void MainWindow::updateReadout()
     if (readout.finding == CheckFinding::BlackFirstBand) {
         showFindingMessage(this, toQString(readout.message));
     }
-    m_readouts[0]->setReadout(toQString(readout.digit1Text));
-    m_readouts[1]->setReadout(toQString(readout.digit2Text));
+    m_controls.readoutFields[0]->setReadout(toQString(readout.digit1Text));
+    m_controls.readoutFields[1]->setReadout(toQString(readout.digit2Text));
     if (readout.finding == CheckFinding::NonStandardPair) {
         showFindingMessage(this, toQString(readout.message));
     }
-    m_readouts[2]->setReadout(toQString(readout.multiplierText));
-    m_readouts[3]->setReadout(toQString(readout.toleranceText));
+    m_controls.readoutFields[2]->setReadout(toQString(readout.multiplierText));
+    m_controls.readoutFields[3]->setReadout(toQString(readout.toleranceText));
 }
 
 void MainWindow::bandChanged()
@@ -167,7 +171,7 @@ void MainWindow::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::PaletteChange) {
-        applyTextColours(this, layout::Controls);
+        applyTextColours(this, m_built);
     }
     if (event->type() == QEvent::EnabledChange) {
         platform::followEnabledState(this);

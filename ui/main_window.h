@@ -4,17 +4,36 @@
 #pragma once
 
 #include "program_exit.h"
+#include "window_builder.h"
 
 #include <kwelt/band_position.h>
 
 #include <QWidget>
 
 #include <array>
+#include <vector>
+
+class QGroupBox;
+class QLabel;
 
 namespace kwelt {
 
 class BandComboBox;
+class PictureLabel;
+class PushButton;
 class ReadoutLabel;
+
+// The main window's controls, by what they do.
+struct MainWindowControls
+{
+    std::array<BandComboBox*, BandCount> bandLists{}; // first band first
+    std::array<ReadoutLabel*, BandCount> readoutFields{};
+    QGroupBox* readoutFrame = nullptr;
+    QLabel* versionNote = nullptr;
+    PictureLabel* picture = nullptr;
+    PushButton* aboutButton = nullptr;
+    PushButton* exitButton = nullptr;
+};
 
 // The main window: four band lists, the read-out, the resistor drawing, About and Exit.
 class MainWindow : public QWidget
@@ -31,6 +50,8 @@ public:
     // Decodes the selected bands into the read-out fields, warning about a fault in the
     // first two bands with a message box.
     void updateReadout();
+
+    const MainWindowControls& controls() const { return m_controls; }
 
 signals:
     // updateReadout has read the four band positions and is about to show their read-out.
@@ -55,9 +76,8 @@ private:
     EndProgram m_endProgram;
     bool m_placed = false; // placed by the window system when first shown
 
-    // The band lists and the fields of the read-out, first band first.
-    std::array<BandComboBox*, BandCount> m_bandLists{};
-    std::array<ReadoutLabel*, BandCount> m_readouts{};
+    std::vector<BuiltControl> m_built; // in tab order, with their rows
+    MainWindowControls m_controls;
 };
 
 } // namespace kwelt

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "control_table.h"
+#include "control.h"
 #include "main_window_texts.h"
 
 #include <array>
@@ -11,85 +11,80 @@
 // The main window's layout, in twips, as it was designed.
 namespace kwelt::main_window_layout {
 
+inline constexpr char WindowName[] = "KWELT";
 inline constexpr int ClientWidth = 6615;
 inline constexpr int ClientHeight = 4605;
 
 inline constexpr QRgb LightYellow = qRgb(255, 255, 192);
 inline constexpr QRgb LightOrange = qRgb(255, 224, 192);
 
-// The controls, in tab order. The read-out fields are placed inside Frame1.
+// The controls, in tab order. The read-out fields are placed inside the read-out frame.
 inline constexpr std::array<Control, 13> Controls{{
     {.name = "color1",
-        .kind = ControlKind::List,
+        .role = Role::BandList,
         .rect = {240, 1320, 2175, 330},
         .texts = main_window_texts::listEntries<1>,
         .band = 1},
     {.name = "color2",
-        .kind = ControlKind::List,
+        .role = Role::BandList,
         .rect = {240, 1800, 2175, 330},
         .texts = main_window_texts::listEntries<2>,
         .band = 2},
     {.name = "color3",
-        .kind = ControlKind::List,
+        .role = Role::BandList,
         .rect = {240, 2280, 2175, 330},
         .texts = main_window_texts::listEntries<3>,
         .band = 3},
     {.name = "color4",
-        .kind = ControlKind::List,
+        .role = Role::BandList,
         .rect = {240, 2760, 2175, 330},
         .texts = main_window_texts::listEntries<4>,
         .band = 4},
-    {.name = "Command1",
-        .kind = ControlKind::Button,
-        .rect = {4920, 3480, 1335, 375},
-        .texts = main_window_texts::about},
-    {.name = "Command2",
-        .kind = ControlKind::Button,
-        .rect = {4920, 3960, 1335, 375},
-        .texts = main_window_texts::exit},
+    {.name = "Command1", .role = Role::AboutButton, .rect = {4920, 3480, 1335, 375}, .texts = main_window_texts::about},
+    {.name = "Command2", .role = Role::ExitButton, .rect = {4920, 3960, 1335, 375}, .texts = main_window_texts::exit},
     {.name = "Frame1",
-        .kind = ControlKind::Frame,
+        .role = Role::ReadoutFrame,
         .rect = {240, 3480, 4575, 855},
         .texts = main_window_texts::valueRead,
         .textColour = QPalette::ButtonText},
     {.name = "data1",
-        .kind = ControlKind::ReadoutField,
+        .role = Role::ReadoutField,
         .rect = {240, 360, 375, 375},
         .texts = main_window_texts::firstDigits,
-        .parent = "Frame1",
+        .parent = Role::ReadoutFrame,
         .alignment = Qt::AlignCenter,
         .background = LightYellow,
         .band = 1},
     {.name = "data2",
-        .kind = ControlKind::ReadoutField,
+        .role = Role::ReadoutField,
         .rect = {600, 360, 375, 375},
         .texts = main_window_texts::secondDigits,
-        .parent = "Frame1",
+        .parent = Role::ReadoutFrame,
         .alignment = Qt::AlignCenter,
         .background = LightYellow,
         .band = 2},
     {.name = "data3",
-        .kind = ControlKind::ReadoutField,
+        .role = Role::ReadoutField,
         .rect = {960, 360, 1815, 375},
         .texts = main_window_texts::multipliers,
-        .parent = "Frame1",
+        .parent = Role::ReadoutFrame,
         .alignment = Qt::AlignCenter,
         .background = LightYellow,
         .band = 3},
     {.name = "data4",
-        .kind = ControlKind::ReadoutField,
+        .role = Role::ReadoutField,
         .rect = {2880, 360, 1455, 375},
         .texts = main_window_texts::tolerances,
-        .parent = "Frame1",
+        .parent = Role::ReadoutFrame,
         .background = LightOrange,
         .band = 4},
     {.name = "Label1",
-        .kind = ControlKind::Label,
+        .role = Role::VersionNote,
         .rect = {240, 720, 1335, 255},
         .texts = main_window_texts::versionNote,
         .alignment = Qt::AlignCenter,
         .textColour = QPalette::ButtonText},
-    {.name = "Image1", .kind = ControlKind::Picture, .rect = {600, 240, 480, 480}},
+    {.name = "Image1", .role = Role::Picture, .rect = {600, 240, 480, 480}},
 }};
 
 // The resistor drawing: every rectangle is 735 twips high from the top at 240.

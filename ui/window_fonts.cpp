@@ -49,7 +49,7 @@ QSize frameTitleRoom(const Control& frame, std::span<const Control> table)
 {
     int firstTop = frame.rect.height;
     for (const Control& control : table) {
-        if (control.parent != nullptr && qstrcmp(control.parent, frame.name) == 0) {
+        if (control.parent == frame.role) {
             firstTop = std::min(firstTop, control.rect.top);
         }
     }
@@ -62,12 +62,12 @@ QList<TextRoom> textRooms(std::span<const Control> table, const QStyle* style)
 {
     QList<TextRoom> rooms;
     for (const Control& control : table) {
-        if (control.texts == nullptr || control.productNameFont) {
+        if (control.texts == nullptr || control.role == Role::ProductName) {
             continue;
         }
         TextRoom room{.control = QLatin1String(control.name), .texts = control.texts(), .size = size(control.rect)};
         room.leftAligned = (control.alignment & Qt::AlignHorizontal_Mask) == Qt::AlignLeft;
-        switch (control.kind) {
+        switch (kindOf(control.role)) {
         case ControlKind::List:
             room.size = listTextRoom(style, control.rect);
             room.onFontLine = platform::listsCentreOnFontLine();
@@ -114,7 +114,7 @@ QFont productNameFont()
     font.setUnderline(false);
     font.setStrikeOut(false);
     // The label has a one-pixel border all round.
-    const auto& label = about_window_layout::Controls[0];
+    const Control& label = rowOf(about_window_layout::Controls, Role::ProductName);
     const TextRoom room{.control = QLatin1String(label.name),
         .texts = label.texts(),
         .size = toPixels(label.rect).size() - QSize(0, 2)};

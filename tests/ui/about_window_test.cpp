@@ -98,7 +98,7 @@ private slots:
     {
         AboutWindow* about = openAbout();
         QVERIFY(about);
-        auto* product = namedChild<QLabel>(about, "Label1");
+        auto* product = about->controls().productName;
         QCOMPARE(product->text(), QStringLiteral("kWELT"));
         QCOMPARE(product->font().family(), QStringLiteral("Times New Roman"));
         QCOMPARE(product->font().pointSize(), 36);
@@ -106,12 +106,12 @@ private slots:
         QVERIFY(!product->font().italic() && !product->font().underline() && !product->font().strikeOut());
         QCOMPARE(product->alignment(), Qt::AlignCenter);
         QCOMPARE(product->frameShape(), QFrame::Box);
-        QCOMPARE(namedChild<QPushButton>(about, "Command1")->text(), QStringLiteral("OK"));
-        QCOMPARE(namedChild<QLabel>(about, "Image1")->pixmap().size(), QSize(32, 32));
+        QCOMPARE(about->controls().okButton->text(), QStringLiteral("OK"));
+        QCOMPARE(about->controls().picture->pixmap().size(), QSize(32, 32));
 
         QCOMPARE(AboutWindow::creditsText(), Credits);
         // Six lines and the empty one after the last line break, all visible at once.
-        auto* credits = namedChild<QTextEdit>(about, "Text1");
+        auto* credits = about->controls().credits;
         const QStringList lines{QStringLiteral("kWELT : Brandelwick"), QStringLiteral("--- By ---"),
             QStringLiteral("Tamrovi"), QStringLiteral("Oskelund"), QStringLiteral("--- Pellacourt ---"),
             QStringLiteral("Ravenmoor"), QString()};
@@ -128,7 +128,7 @@ private slots:
     {
         AboutWindow* about = openAbout();
         QVERIFY(about);
-        auto* credits = namedChild<QTextEdit>(about, "Text1");
+        auto* credits = about->controls().credits;
         const QString before = credits->toPlainText();
         QVERIFY(credits->isReadOnly());
         QTest::keyClicks(credits, QStringLiteral("typed"));
@@ -165,10 +165,10 @@ private slots:
     {
         AboutWindow* about = openAbout();
         QVERIFY(about);
-        auto* ok = namedChild<QPushButton>(about, "Command1");
+        auto* ok = about->controls().okButton;
         QVERIFY(!ok->isDefault() && !ok->autoDefault());
-        QTest::keyClick(namedChild<QTextEdit>(about, "Text1"), Qt::Key_Return);
-        QTest::keyClick(namedChild<QTextEdit>(about, "Text1"), Qt::Key_Enter);
+        QTest::keyClick(about->controls().credits, Qt::Key_Return);
+        QTest::keyClick(about->controls().credits, Qt::Key_Enter);
         QTest::keyClick(about, Qt::Key_Escape);
         processDeletions();
         QCOMPARE(aboutWindows().size(), 1);
@@ -180,14 +180,14 @@ private slots:
         AboutWindow* about = openAbout();
         QVERIFY(about);
         QVERIFY(!programWindow()->isEnabled());
-        auto* band1 = namedChild<BandComboBox>(programWindow(), "color1");
+        auto* band1 = programWindow()->controls().bandLists[0];
         QTest::mouseClick(band1, Qt::LeftButton);
         QTest::keyClick(band1, Qt::Key_Down);
         QCOMPARE(band1->currentIndex(), 1);
         QVERIFY(QApplication::activePopupWidget() == nullptr); // the list did not open
-        QTest::mouseClick(namedChild<QPushButton>(programWindow(), "Command2"), Qt::LeftButton);
+        QTest::mouseClick(programWindow()->controls().exitButton, Qt::LeftButton);
         QVERIFY(!endedWith()); // Exit did nothing
-        QTest::mouseClick(namedChild<QPushButton>(programWindow(), "Command1"), Qt::LeftButton);
+        QTest::mouseClick(programWindow()->controls().aboutButton, Qt::LeftButton);
         QCOMPARE(aboutWindows().size(), 1); // About cannot be pressed again
         QVERIFY(!programWindow()->close()); // nor can the main window be closed
         QVERIFY(programWindow()->isVisible());
@@ -200,7 +200,7 @@ private slots:
         // The main window is enabled before the About window goes: already when it hides.
         EnabledWhenHidden watch(programWindow());
         about->installEventFilter(&watch);
-        QTest::mouseClick(namedChild<QPushButton>(about.data(), "Command1"), Qt::LeftButton);
+        QTest::mouseClick(about->controls().okButton, Qt::LeftButton);
         QVERIFY(programWindow()->isEnabled());
         QCOMPARE(watch.enabled, std::optional<bool>(true));
         processDeletions();
@@ -208,7 +208,7 @@ private slots:
         QVERIFY(aboutWindows().isEmpty());
 
         // The main window works again at once.
-        QTest::keyClick(namedChild<BandComboBox>(programWindow(), "color3"), Qt::Key_Down);
+        QTest::keyClick(programWindow()->controls().bandLists[2], Qt::Key_Down);
         QCOMPARE(readoutTexts(programWindow()).value(2), QStringLiteral("x  10"));
     }
 
@@ -237,15 +237,15 @@ private slots:
     {
         QPointer<AboutWindow> first = openAbout();
         QVERIFY(first);
-        namedChild<QTextEdit>(first.data(), "Text1")->selectAll();
-        QTest::mouseClick(namedChild<QPushButton>(first.data(), "Command1"), Qt::LeftButton);
+        first->controls().credits->selectAll();
+        QTest::mouseClick(first->controls().okButton, Qt::LeftButton);
         processDeletions();
         QVERIFY(first.isNull());
 
         AboutWindow* second = openAbout();
         QVERIFY(second);
         QVERIFY(!programWindow()->isEnabled());
-        auto* credits = namedChild<QTextEdit>(second, "Text1");
+        auto* credits = second->controls().credits;
         QVERIFY(!credits->textCursor().hasSelection());
         QCOMPARE(credits->document()->blockCount(), 7);
     }
@@ -265,7 +265,7 @@ private slots:
         QFETCH(int, modifiers);
         QPointer<AboutWindow> about = openAbout();
         QVERIFY(about);
-        auto* ok = namedChild<QPushButton>(about.data(), "Command1");
+        auto* ok = about->controls().okButton;
         ok->setFocus();
         QTest::keyClick(ok, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         processDeletions();
@@ -276,13 +276,13 @@ private slots:
     // When the About window goes, the main window's focus is back on the control that had it.
     void focusReturnsToTheMainWindow()
     {
-        auto* aboutButton = namedChild<QPushButton>(programWindow(), "Command1");
+        auto* aboutButton = programWindow()->controls().aboutButton;
         aboutButton->setFocus();
         QTest::keyClick(aboutButton, Qt::Key_Space);
         QPointer<AboutWindow> about = aboutWindows().value(0);
         QVERIFY(about);
         QVERIFY(programWindow()->focusWidget() != aboutButton); // disabled controls lose the focus
-        QTest::mouseClick(namedChild<QPushButton>(about.data(), "Command1"), Qt::LeftButton);
+        QTest::mouseClick(about->controls().okButton, Qt::LeftButton);
         processDeletions();
         QVERIFY(about.isNull());
         QCOMPARE(programWindow()->focusWidget(), static_cast<QWidget*>(aboutButton));

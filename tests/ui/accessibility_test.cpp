@@ -92,8 +92,8 @@ private slots:
 
         const QStringList expected{
             QStringLiteral(" 1"), QStringLiteral(" 0"), QStringLiteral("x  1000000"), toleranceText("10%")};
-        namedChild<BandComboBox>(&window, "color4")->setPosition(1);
-        namedChild<BandComboBox>(&window, "color3")->setPosition(6);
+        window.controls().bandLists[3]->setPosition(1);
+        window.controls().bandLists[2]->setPosition(6);
 
         for (int band = 1; band <= 4; ++band) {
             QAccessibleInterface* accessible = accessibleChild(&window, fields[band - 1]);
@@ -106,7 +106,7 @@ private slots:
             QStringLiteral("x  1000"), QStringLiteral("x  10000"), QStringLiteral("x  100000"),
             QStringLiteral("x  1000000"), QStringLiteral("x  .1"), QStringLiteral("x  .01")};
         for (int p3 = 0; p3 < multipliers.size(); ++p3) {
-            namedChild<BandComboBox>(&window, "color3")->setPosition(BandPosition(p3));
+            window.controls().bandLists[2]->setPosition(BandPosition(p3));
             QCOMPARE(accessibleChild(&window, "data3")->text(QAccessible::Value), multipliers[p3]);
         }
     }
@@ -123,7 +123,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(QAccessible::isActive(), 10000);
         announcements.clear();
         const QAccessible::UpdateHandler previous = QAccessible::installUpdateHandler(recordAnnouncement);
-        namedChild<BandComboBox>(&window, "color3")->setPosition(6);
+        window.controls().bandLists[2]->setPosition(6);
         QAccessible::installUpdateHandler(previous);
         const QString valueChanged = QString::number(QAccessible::ValueChanged, 16);
         const QString descriptionChanged = QString::number(QAccessible::DescriptionChanged, 16);
@@ -138,7 +138,7 @@ private slots:
         MainWindow window([](int) {});
         ModalBoxAnswerer answerer(&window);
         window.fillLists();
-        namedChild<BandComboBox>(&window, "color1")->setPosition(0);
+        window.controls().bandLists[0]->setPosition(0);
         QCOMPARE(answerer.seen().size(), 1);
         QCOMPARE(answerer.seen().first().accessibleValue, messageFor(0, 0));
     }

@@ -13,6 +13,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <array>
 
 using namespace kwelt;
 using namespace kwelt::test;
@@ -108,16 +109,16 @@ private slots:
         window.setEnabled(!disabled);
         const QColor yellow(255, 255, 192);
         const QColor orange(255, 224, 192);
-        const std::pair<const char*, QColor> fields[]
-            = {{"data1", yellow}, {"data2", yellow}, {"data3", yellow}, {"data4", orange}};
-        for (const auto& [name, background] : fields) {
-            auto* field = namedChild<QLabel>(&window, name);
+        const std::array<QColor, BandCount> backgrounds{yellow, yellow, yellow, orange};
+        for (std::size_t band = 0; band < backgrounds.size(); ++band) {
+            QLabel* field = window.controls().readoutFields.at(band);
+            const QColor& background = backgrounds.at(band);
             const QImage image = field->grab().toImage();
             QCOMPARE(image.pixelColor(0, 0), background); // the field keeps its own background
             const QColor text = textColour(image, background);
             // Thin antialiased glyphs may cover no pixel fully: the text is judged by the colour
             // it blends in.
-            QVERIFY2(blendOf(text, expected, background), qPrintable(QLatin1String(name) + text.name()));
+            QVERIFY2(blendOf(text, expected, background), qPrintable(field->objectName() + text.name()));
         }
     }
 
@@ -126,7 +127,7 @@ private slots:
     {
         const SchemeOverride colours(QStringLiteral("navy"));
         FilledMainWindow window;
-        auto* field = namedChild<QLabel>(&window, "data3");
+        auto* field = window.controls().readoutFields[2];
         const QColor text = textColour(field->grab().toImage(), QColor(255, 255, 192));
         QVERIFY2(blendOf(text, QColor(0, 0, 128), QColor(255, 255, 192)), qPrintable(text.name()));
     }
@@ -138,7 +139,7 @@ private slots:
         const QColor orange(255, 224, 192);
         const SchemeOverride navy(QStringLiteral("navy"));
         FilledMainWindow window;
-        auto* field = namedChild<QLabel>(&window, "data4");
+        auto* field = window.controls().readoutFields[3];
         QVERIFY(blendOf(textColour(field->grab().toImage(), orange), QColor(0, 0, 128), orange));
         const SchemeOverride dark(QStringLiteral("dark"));
         QCoreApplication::processEvents(); // the change reaches the windows as an event
@@ -147,8 +148,9 @@ private slots:
         // The version note and the frame title follow the new button text, not the window text.
         const SchemeOverride twoTone(QStringLiteral("two-tone"));
         QCoreApplication::processEvents();
-        for (const char* name : {"Label1", "Frame1"}) {
-            QCOMPARE(namedChild<QWidget>(&window, name)->palette().color(QPalette::WindowText), QColor(128, 0, 0));
+        for (const QWidget* label : {static_cast<QWidget*>(window.controls().versionNote),
+                 static_cast<QWidget*>(window.controls().readoutFrame)}) {
+            QCOMPARE(label->palette().color(QPalette::WindowText), QColor(128, 0, 0));
         }
     }
 };

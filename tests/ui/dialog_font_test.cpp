@@ -92,12 +92,11 @@ struct Room
 QList<Room> measureMainWindow(MainWindow& window)
 {
     QList<Room> rooms;
-    const auto label = [&](const char* name, const QStringList& texts, bool leftAligned = false) {
-        auto* field = namedChild<QLabel>(&window, name);
+    const auto label = [&](QLabel* field, const QStringList& texts, bool leftAligned = false) {
         const QString before = field->text();
         for (const QString& text : texts) {
             field->setText(text);
-            rooms.append({QLatin1String(name), text, textInk(field, field->rect()), field->rect(), leftAligned});
+            rooms.append({field->objectName(), text, textInk(field, field->rect()), field->rect(), leftAligned});
         }
         field->setText(before);
     };
@@ -106,18 +105,17 @@ QList<Room> measureMainWindow(MainWindow& window)
     for (int d = 0; d <= 9; ++d) {
         digits.append(QStringLiteral(" %1").arg(d));
     }
-    label("data1", digits);
-    label("data2", digits);
-    label("data3",
+    label(window.controls().readoutFields[0], digits);
+    label(window.controls().readoutFields[1], digits);
+    label(window.controls().readoutFields[2],
         {QStringLiteral("x  1"), QStringLiteral("x  10"), QStringLiteral("x  100"), QStringLiteral("x  1000"),
             QStringLiteral("x  10000"), QStringLiteral("x  100000"), QStringLiteral("x  1000000"),
             QStringLiteral("x  .1"), QStringLiteral("x  .01")});
-    label("data4", {toleranceText("5%"), toleranceText("10%"), toleranceText("20%")}, true);
-    label("Label1", {QStringLiteral("Version 1.0")});
+    label(window.controls().readoutFields[3], {toleranceText("5%"), toleranceText("10%"), toleranceText("20%")}, true);
+    label(window.controls().versionNote, {QStringLiteral("Version 1.0")});
 
     // A list's entry lies in its edit field, clear of the frame and the arrow.
-    for (const char* name : {"color1", "color2", "color3", "color4"}) {
-        auto* list = namedChild<BandComboBox>(&window, name);
+    for (BandComboBox* list : window.controls().bandLists) {
         QStyleOptionComboBox option;
         option.initFrom(list);
         option.editable = false;
@@ -128,31 +126,30 @@ QList<Room> measureMainWindow(MainWindow& window)
         const QSignalBlocker quiet(list);
         for (int i = 0; i < list->count(); ++i) {
             list->setCurrentIndex(i);
-            rooms.append({QLatin1String(name), list->itemText(i), textInk(list, field), field, true});
+            rooms.append({list->objectName(), list->itemText(i), textInk(list, field), field, true});
         }
         list->setCurrentIndex(selected);
     }
 
-    for (const char* name : {"Command1", "Command2"}) {
-        auto* button = namedChild<QPushButton>(&window, name);
+    for (QPushButton* button : {window.controls().aboutButton, window.controls().exitButton}) {
         const int frame = button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
         const QRect inside = button->rect().adjusted(frame, frame, -frame, -frame);
-        rooms.append({QLatin1String(name), button->text(), textInk(button, inside), inside});
+        rooms.append({button->objectName(), button->text(), textInk(button, inside), inside});
     }
 
     // The frame's title stays above the read-out fields.
-    auto* frame = namedChild<QGroupBox>(&window, "Frame1");
-    const QRect above(0, 0, frame->width(), namedChild<QLabel>(&window, "data1")->geometry().top());
+    auto* frame = window.controls().readoutFrame;
+    const QRect above(0, 0, frame->width(), window.controls().readoutFields[0]->geometry().top());
     rooms.append({QStringLiteral("Frame1"), frame->title(), textInk(frame, above), above.adjusted(0, -1, 0, 0), true});
     return rooms;
 }
 
 QList<Room> measureAboutWindow(AboutWindow& about)
 {
-    auto* ok = namedChild<QPushButton>(&about, "Command1");
+    auto* ok = about.controls().okButton;
     const int frame = ok->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, ok);
     const QRect okInside = ok->rect().adjusted(frame, frame, -frame, -frame);
-    auto* name = namedChild<QLabel>(&about, "Label1");
+    auto* name = about.controls().productName;
     const QRect nameInside = name->rect().adjusted(1, 1, -1, -1); // inside its border
     return {
         {QStringLiteral("About OK"), ok->text(), textInk(ok, okInside), okInside},
@@ -182,7 +179,7 @@ QStringList misfits(const QList<Room>& rooms)
 // The credits show all seven lines, none wider than the box, without scrolling.
 QStringList creditsMisfit(AboutWindow& about)
 {
-    auto* credits = namedChild<QTextEdit>(&about, "Text1");
+    auto* credits = about.controls().credits;
     const QSizeF document = credits->document()->size();
     const QSize viewport = credits->viewport()->size();
     if (credits->document()->blockCount() != 7 || document.height() > viewport.height()
@@ -215,8 +212,8 @@ int printInk()
     FcStrSetDestroy(languages);
 #endif
     MainWindow window([](int) {});
-    auto* about = namedChild<QPushButton>(&window, "Command1");
-    auto* field = namedChild<QLabel>(&window, "data4");
+    auto* about = window.controls().aboutButton;
+    auto* field = window.controls().readoutFields[3];
     field->setText(QStringLiteral("ความผิดพลาด"));
     std::printf("ink: %s, %s\n", qPrintable(describe(textInk(about, about->rect()))),
         qPrintable(describe(textInk(field, field->rect()))));
@@ -326,7 +323,7 @@ private slots:
             QSKIP("Times New Roman comes out in the dialog font's face here (Debian: fonts-liberation2)");
         }
         auto* about = new AboutWindow(&window);
-        const QFontInfo drawn(namedChild<QLabel>(about, "Label1")->font());
+        const QFontInfo drawn(about->controls().productName->font());
         QCOMPARE(drawn.family(), timesFace);
         QVERIFY(drawn.family() != QFontInfo(window.font()).family());
         QCOMPARE(drawn.pointSize(), 36);

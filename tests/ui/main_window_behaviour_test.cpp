@@ -57,11 +57,7 @@ struct Harness
             });
     }
 
-    BandComboBox* list(int band) const
-    {
-        const QByteArray name = "color" + QByteArray::number(band);
-        return namedChild<BandComboBox>(&window, name.constData());
-    }
+    BandComboBox* list(int band) const { return window.controls().bandLists.at(static_cast<std::size_t>(band - 1)); }
 
     // Loads and shows the window as start-up does, then forgets the load's updates.
     bool loadAndShow()
@@ -281,8 +277,8 @@ private slots:
     {
         Harness h;
         QVERIFY(h.loadAndShow());
-        QSignalSpy about(namedChild<QPushButton>(&h.window, "Command1"), &QPushButton::clicked);
-        QSignalSpy exit(namedChild<QPushButton>(&h.window, "Command2"), &QPushButton::clicked);
+        QSignalSpy about(h.window.controls().aboutButton, &QPushButton::clicked);
+        QSignalSpy exit(h.window.controls().exitButton, &QPushButton::clicked);
         QTest::keyClick(h.list(1), Qt::Key_Return);
         QTest::keyClick(h.list(1), Qt::Key_Escape);
         QCOMPARE(about.count(), 0);
@@ -295,7 +291,7 @@ private slots:
     {
         Harness h;
         QVERIFY(h.loadAndShow());
-        auto* about = namedChild<QPushButton>(&h.window, "Command1");
+        auto* about = h.window.controls().aboutButton;
         about->setFocus();
         QTest::keyClick(about, Qt::Key_Return);
         QCOMPARE(aboutWindows().size(), 1);
@@ -303,7 +299,7 @@ private slots:
         delete aboutWindows().value(0);
         QVERIFY(h.window.isEnabled());
 
-        auto* exit = namedChild<QPushButton>(&h.window, "Command2");
+        auto* exit = h.window.controls().exitButton;
         exit->setFocus();
         QTest::keyClick(exit, Qt::Key_Enter, Qt::KeypadModifier);
         QCOMPARE(h.endedWith, std::optional<int>(EXIT_SUCCESS));
@@ -314,7 +310,7 @@ private slots:
         Harness h;
         ModalBoxAnswerer answerer(&h.window);
         QVERIFY(h.loadAndShow());
-        QTest::mouseClick(namedChild<QPushButton>(&h.window, "Command2"), Qt::LeftButton);
+        QTest::mouseClick(h.window.controls().exitButton, Qt::LeftButton);
         QCOMPARE(h.endedWith, std::optional<int>(0));
         QVERIFY(answerer.seen().isEmpty()); // no confirmation
     }

@@ -211,9 +211,9 @@ private slots:
         FilledMainWindow window;
         const QImage before = window.grab(QRect(112, 0, 329, 88)).toImage();
         QVERIFY(!before.isNull());
-        namedChild<QComboBox>(&window, "color1")->setCurrentIndex(9);
-        namedChild<QComboBox>(&window, "color3")->setCurrentIndex(8);
-        namedChild<QComboBox>(&window, "color4")->setCurrentIndex(2);
+        window.controls().bandLists[0]->setCurrentIndex(9);
+        window.controls().bandLists[2]->setCurrentIndex(8);
+        window.controls().bandLists[3]->setCurrentIndex(2);
         const QImage after = window.grab(QRect(112, 0, 329, 88)).toImage();
         QCOMPARE(after, before);
     }

@@ -113,10 +113,10 @@ private slots:
 
     void texts()
     {
-        QCOMPARE(namedChild<QPushButton>(m_window.get(), "Command1")->text(), QStringLiteral("About"));
-        QCOMPARE(namedChild<QPushButton>(m_window.get(), "Command2")->text(), QStringLiteral("Exit"));
-        QCOMPARE(namedChild<QGroupBox>(m_window.get(), "Frame1")->title(), QStringLiteral("ค่าที่อ่านได้"));
-        QCOMPARE(namedChild<QLabel>(m_window.get(), "Label1")->text(), QStringLiteral("Version 1.0"));
+        QCOMPARE(m_window->controls().aboutButton->text(), QStringLiteral("About"));
+        QCOMPARE(m_window->controls().exitButton->text(), QStringLiteral("Exit"));
+        QCOMPARE(m_window->controls().readoutFrame->title(), QStringLiteral("ค่าที่อ่านได้"));
+        QCOMPARE(m_window->controls().versionNote->text(), QStringLiteral("Version 1.0"));
         // The layout's own texts, before the first update replaces them.
         QCOMPARE(
             readoutTexts(m_window.get()), QStringList({QString(), QString(), QString(), QStringLiteral("ผิดพลาด")}));
@@ -154,17 +154,17 @@ private slots:
         // The window's background is the button face; labels and the frame title use button text.
         QCOMPARE(m_window->palette().color(m_window->backgroundRole()), m_window->palette().color(QPalette::Button));
         QVERIFY(m_window->autoFillBackground());
-        auto* version = namedChild<QLabel>(m_window.get(), "Label1");
+        auto* version = m_window->controls().versionNote;
         QCOMPARE(version->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
         QVERIFY(!version->autoFillBackground());
         QCOMPARE(version->palette().color(QPalette::WindowText), m_window->palette().color(QPalette::ButtonText));
-        auto* frame = namedChild<QGroupBox>(m_window.get(), "Frame1");
+        auto* frame = m_window->controls().readoutFrame;
         QCOMPARE(frame->palette().color(QPalette::WindowText), m_window->palette().color(QPalette::ButtonText));
     }
 
     void picture()
     {
-        auto* image = namedChild<QLabel>(m_window.get(), "Image1");
+        auto* image = m_window->controls().picture;
         QCOMPARE(image->pixmap().size(), QSize(32, 32));
         QVERIFY(image->pixmap().hasAlphaChannel());
         QVERIFY(!image->autoFillBackground());
@@ -222,8 +222,8 @@ private slots:
         KWELT_SKIP_WITHOUT_THAI_FONT();
         ModalBoxAnswerer answerer(m_window.get());
         m_window->fillLists();
-        QStringList texts{m_window->windowTitle(), namedChild<QGroupBox>(m_window.get(), "Frame1")->title(),
-            QStringLiteral("ผิดพลาด")};
+        QStringList texts{
+            m_window->windowTitle(), m_window->controls().readoutFrame->title(), QStringLiteral("ผิดพลาด")};
         for (const char* name : {"color1", "color2", "color3", "color4"}) {
             auto* list = namedChild<QComboBox>(m_window.get(), name);
             for (int i = 0; i < list->count(); ++i) {

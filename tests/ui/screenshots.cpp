@@ -44,9 +44,8 @@ bool saveMessageBox(MainWindow& window, std::array<BandPosition, 4> bands, const
         }
     });
     poll.start();
-    int band = 0;
-    for (const char* name : {"color1", "color2", "color3", "color4"}) {
-        test::namedChild<BandComboBox>(&window, name)->setPosition(bands[static_cast<std::size_t>(band++)]);
+    for (std::size_t band = 0; band < bands.size(); ++band) {
+        window.controls().bandLists.at(band)->setPosition(bands[band]);
     }
     return saved;
 }

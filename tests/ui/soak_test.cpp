@@ -119,11 +119,10 @@ private slots:
         presser.log = &log;
         qApp->installEventFilter(&presser);
 
-        BandComboBox* lists[]
-            = {namedChild<BandComboBox>(main.get(), "color1"), namedChild<BandComboBox>(main.get(), "color2"),
-                namedChild<BandComboBox>(main.get(), "color3"), namedChild<BandComboBox>(main.get(), "color4")};
-        auto* about = namedChild<QPushButton>(main.get(), "Command1");
-        auto* exit = namedChild<QPushButton>(main.get(), "Command2");
+        BandComboBox* lists[] = {main->controls().bandLists[0], main->controls().bandLists[1],
+            main->controls().bandLists[2], main->controls().bandLists[3]};
+        auto* about = main->controls().aboutButton;
+        auto* exit = main->controls().exitButton;
 
         int updates = 0;
         int aboutOpenings = 0;
@@ -173,7 +172,7 @@ private slots:
                 AboutWindow* window = open.first();
                 switch (pick(6)) {
                 case 0:
-                    QTest::mouseClick(namedChild<QPushButton>(window, "Command1"), Qt::LeftButton);
+                    QTest::mouseClick(window->controls().okButton, Qt::LeftButton);
                     what = QStringLiteral("about: OK");
                     break;
                 case 1:

@@ -77,10 +77,9 @@ private slots:
         const QString expected = qEnvironmentVariable("KWELT_EXPECTED_THAI_FAMILY");
         QVERIFY(!expected.isEmpty());
         FilledMainWindow window;
-        QStringList texts{
-            namedChild<QGroupBox>(&window, "Frame1")->title(), namedChild<QLabel>(&window, "data4")->text()};
-        for (const char* name : {"color1", "color3", "color4"}) {
-            auto* list = namedChild<QComboBox>(&window, name);
+        QStringList texts{window.controls().readoutFrame->title(), window.controls().readoutFields[3]->text()};
+        for (std::size_t band : {0, 2, 3}) {
+            const QComboBox* list = window.controls().bandLists.at(band);
             for (int i = 0; i < list->count(); ++i) {
                 texts.append(list->itemText(i));
             }

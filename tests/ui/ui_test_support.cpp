@@ -110,7 +110,7 @@ void ProgramTestCase::cleanup()
 
 AboutWindow* ProgramTestCase::openAbout()
 {
-    QTest::mouseClick(namedChild<QPushButton>(programWindow(), "Command1"), Qt::LeftButton);
+    QTest::mouseClick(programWindow()->controls().aboutButton, Qt::LeftButton);
     const QList<AboutWindow*> windows = aboutWindows();
     return windows.size() == 1 ? windows.first() : nullptr;
 }

@@ -3,15 +3,23 @@
 
 #pragma once
 
+#include <about_window.h>
 #include <main_window.h>
+#include <widgets/band_combo_box.h>
+#include <widgets/program_picture.h>
+#include <widgets/push_button.h>
+#include <widgets/readout_label.h>
 
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QGroupBox>
+#include <QLabel>
 #include <QList>
 #include <QMessageBox>
 #include <QObject>
 #include <QPalette>
 #include <QString>
+#include <QTextEdit>
 #include <QTimer>
 
 #include <functional>
@@ -20,10 +28,6 @@
 #include <string>
 
 class QWidget;
-
-namespace kwelt {
-class AboutWindow;
-} // namespace kwelt
 
 namespace kwelt::test {
 

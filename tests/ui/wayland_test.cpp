@@ -134,11 +134,11 @@ public:
     }
 
     // The point of the screen where `main`'s top left corner shows, while nothing covers it.
-    std::optional<QPoint> originOf(QWidget* main)
+    std::optional<QPoint> originOf(MainWindow* main)
     {
         if (!m_session) { // the read-out's first pixel, less where it is in the window
             const auto readout = readoutOnScreen();
-            return readout ? std::optional(*readout - namedChild<QWidget>(main, "data1")->mapTo(main, QPoint()))
+            return readout ? std::optional(*readout - main->controls().readoutFields[0]->mapTo(main, QPoint()))
                            : std::nullopt;
         }
         // Where the window takes the pointer: a headless mutter places it over the middle of its
@@ -248,7 +248,7 @@ private slots:
     {
         QFETCH(bool, onAbout);
         QFETCH(Qt::WindowState, request);
-        QTest::mouseClick(namedChild<QWidget>(m_window.get(), "Command1"), Qt::LeftButton);
+        QTest::mouseClick(m_window->controls().aboutButton, Qt::LeftButton);
         QTRY_COMPARE(aboutWindows().size(), 1);
         AboutWindow* about = aboutWindows().first();
         QVERIFY(QTest::qWaitForWindowExposed(about));
@@ -290,10 +290,10 @@ private slots:
                 static_cast<QMessageBox*>(box)->button(QMessageBox::Ok)->click();
             }
         });
-        namedChild<BandComboBox>(m_window.get(), "color1")->setPosition(0); // black: the box opens
+        m_window->controls().bandLists[0]->setPosition(0); // black: the box opens
         QCOMPARE(during, before);
         QCOMPARE(readoutOnScreen(), before);
-        namedChild<BandComboBox>(m_window.get(), "color1")->setPosition(1);
+        m_window->controls().bandLists[0]->setPosition(1);
     }
 
     // A click on the main window while the About window or a message box blocks it: the
@@ -309,15 +309,15 @@ private slots:
     {
         QFETCH(bool, box);
         RealInput input;
-        QWidget* main = m_window.get();
+        MainWindow* main = m_window.get();
         const auto origin = input.originOf(main);
         QVERIFY2(origin, "the main window does not show (real input comes from run_under_mutter.sh)");
         // The user's click, where a closed window may have left the keyboard nowhere.
-        const QWidget* readout = namedChild<QWidget>(main, "data1");
+        const QWidget* readout = main->controls().readoutFields[0];
         input.click(*origin + readout->mapTo(main, readout->rect().center()));
         QVERIFY(holdsKeyboard(main));
         if (!box) {
-            const QWidget* about = namedChild<QWidget>(main, "Command1");
+            const QWidget* about = main->controls().aboutButton;
             input.click(*origin + about->mapTo(main, about->rect().center()));
             QTRY_COMPARE(aboutWindows().size(), 1);
             AboutWindow* window = aboutWindows().first();
@@ -344,9 +344,9 @@ private slots:
                 });
             }
         });
-        namedChild<BandComboBox>(main, "color1")->setPosition(0); // black: the box opens
+        main->controls().bandLists[0]->setPosition(0); // black: the box opens
         QVERIFY2(failure.isEmpty(), qPrintable(failure));
-        namedChild<BandComboBox>(main, "color1")->setPosition(1);
+        main->controls().bandLists[0]->setPosition(1);
     }
 
 private:

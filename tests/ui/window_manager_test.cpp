@@ -94,7 +94,7 @@ private slots:
         QVERIFY(about);
         QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(about));
         QTRY_COMPARE(activeWindowOfTheWindowManager(), about->winId());
-        auto* credits = namedChild<QTextEdit>(about, "Text1");
+        auto* credits = about->controls().credits;
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(credits));
         xdotool({QStringLiteral("key"), QStringLiteral("--clearmodifiers"), QStringLiteral("ctrl+a")});
         QTRY_VERIFY(credits->textCursor().hasSelection());
@@ -122,8 +122,7 @@ private slots:
         QVERIFY(programWindow()->isEnabled());
         QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(programWindow()));
         QTRY_COMPARE(activeWindowOfTheWindowManager(), programWindow()->winId());
-        QCOMPARE(
-            QApplication::focusWidget(), static_cast<QWidget*>(namedChild<QPushButton>(programWindow(), "Command1")));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(programWindow()->controls().aboutButton));
     }
 
     // Covered by the main window (a click on it raises it first), the About window comes back
@@ -156,7 +155,7 @@ private:
     // Tabs to About in the main window and presses it with Space, both through the X server.
     AboutWindow* openAboutByKeyboard()
     {
-        namedChild<QPushButton>(programWindow(), "Command1")->setFocus();
+        programWindow()->controls().aboutButton->setFocus();
         xdotool({QStringLiteral("key"), QStringLiteral("--clearmodifiers"), QStringLiteral("space")});
         if (!QTest::qWaitFor([] { return aboutWindows().size() == 1; }, 5000)) {
             qWarning("no About window opened");

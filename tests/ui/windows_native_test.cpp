@@ -257,7 +257,7 @@ private slots:
         QCOMPARE(colours.color(QPalette::Window),
             QColor::fromRgb(GetSysColor(COLOR_3DFACE) & 0xFF, (GetSysColor(COLOR_3DFACE) >> 8) & 0xFF,
                 (GetSysColor(COLOR_3DFACE) >> 16) & 0xFF));
-        const QImage field = namedChild<QLabel>(programWindow(), "data4")->grab().toImage();
+        const QImage field = programWindow()->controls().readoutFields[3]->grab().toImage();
         QCOMPARE(field.pixelColor(0, 0), QColor(255, 224, 192));
     }
 
@@ -305,7 +305,7 @@ private slots:
         about->installEventFilter(&watch);
         const HWND window = handle(about);
         if (how == QLatin1String("OK")) {
-            QTest::mouseClick(namedChild<QPushButton>(about.data(), "Command1"), Qt::LeftButton);
+            QTest::mouseClick(about->controls().okButton, Qt::LeftButton);
         } else if (how == QLatin1String("WM_CLOSE")) {
             SendMessageW(window, WM_CLOSE, 0, 0);
         } else {
@@ -353,7 +353,7 @@ private slots:
             box->accept();
         });
         poll.start();
-        namedChild<BandComboBox>(programWindow(), "color1")->setPosition(0); // a black first band
+        programWindow()->controls().bandLists[0]->setPosition(0); // a black first band
         QCOMPARE(title, QStringLiteral("kwelt"));
         QCOMPARE(buttons, 1);
         QVERIFY(noIcon);
@@ -364,7 +364,7 @@ private slots:
     // follows and positionChanged is raised once a step. Esc then leaves the last selection.
     void arrowKeysSelectInAnOpenList()
     {
-        auto* list = namedChild<BandComboBox>(programWindow(), "color4");
+        auto* list = programWindow()->controls().bandLists[3];
         QSignalSpy clicks(list, &BandComboBox::positionChanged);
         list->showPopup();
         QTRY_VERIFY(list->view()->isVisible());

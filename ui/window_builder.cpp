@@ -1,7 +1,9 @@
 // SPDX-FileCopyrightText: 2026 kwelt developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "control_table.h"
+#include "window_builder.h"
+
+#include "platform/window_state.h"
 
 #include "widgets/band_combo_box.h"
 #include "widgets/program_picture.h"
@@ -24,12 +26,11 @@ QString colourNumber(int band)
 // The title of the frame that holds a read-out field, "the value read".
 QString frameTitle(const Control& control, std::span<const Control> table)
 {
-    for (const Control& other : table) {
-        if (control.parent != nullptr && qstrcmp(other.name, control.parent) == 0 && other.texts != nullptr) {
-            return other.texts().value(0);
-        }
+    if (!control.parent) {
+        return {};
     }
-    return {};
+    const Control& frame = rowOf(table, *control.parent);
+    return frame.texts != nullptr ? frame.texts().value(0) : QString();
 }
 
 QWidget* makeList(const Control& control, QWidget* parent)
@@ -75,7 +76,7 @@ QWidget* makeCreditsBox(const Control& control, QWidget* parent)
 
 QWidget* makeControl(const Control& control, std::span<const Control> table, QWidget* parent)
 {
-    switch (control.kind) {
+    switch (kindOf(control.role)) {
     case ControlKind::List:
         return makeList(control, parent);
     case ControlKind::Button:
@@ -101,13 +102,24 @@ bool takesFocus(ControlKind kind)
 
 } // namespace
 
-void buildControls(QWidget* window, std::span<const Control> table)
+std::vector<BuiltControl> setUpWindow(QWidget* window, const WindowLayout& layout)
 {
+    window->setObjectName(QLatin1String(layout.name));
+    window->setWindowTitle(layout.title);
+    window->setFixedSize(twipsToPixels(layout.clientWidth), twipsToPixels(layout.clientHeight));
+    window->setBackgroundRole(QPalette::Button);
+    window->setAutoFillBackground(true);
+
+    std::vector<BuiltControl> built;
     QWidget* previous = nullptr;
-    for (const Control& control : table) {
-        QWidget* parent
-            = control.parent != nullptr ? window->findChild<QWidget*>(QLatin1String(control.parent)) : window;
-        QWidget* widget = makeControl(control, table, parent);
+    for (const Control& control : layout.controls) {
+        QWidget* parent = window;
+        for (const BuiltControl& other : built) {
+            if (control.parent == other.row->role) {
+                parent = other.widget;
+            }
+        }
+        QWidget* widget = makeControl(control, layout.controls, parent);
         widget->setObjectName(QLatin1String(control.name));
         widget->setGeometry(toPixels(control.rect));
         if (control.background != 0) {
@@ -122,7 +134,7 @@ void buildControls(QWidget* window, std::span<const Control> table)
             frame->setFrameShape(QFrame::Box);
             frame->setLineWidth(1);
         }
-        if (takesFocus(control.kind)) {
+        if (takesFocus(kindOf(control.role))) {
             if (previous == nullptr) {
                 widget->setFocus();
             } else {
@@ -130,22 +142,21 @@ void buildControls(QWidget* window, std::span<const Control> table)
             }
             previous = widget;
         }
+        built.push_back({&control, widget});
     }
-    applyTextColours(window, table);
+    applyTextColours(window, built);
+    platform::keepWindowNormal(window);
+    return built;
 }
 
-void applyTextColours(QWidget* window, std::span<const Control> table)
+void applyTextColours(const QWidget* window, std::span<const BuiltControl> controls)
 {
-    for (const Control& control : table) {
-        if (control.textColour == QPalette::WindowText) {
+    for (const auto& [row, widget] : controls) {
+        if (row->textColour == QPalette::WindowText) {
             continue;
         }
-        auto* widget = window->findChild<QWidget*>(QLatin1String(control.name));
-        if (widget == nullptr) {
-            continue; // not built yet
-        }
         QPalette palette = widget->palette();
-        palette.setColor(QPalette::WindowText, window->palette().color(control.textColour));
+        palette.setColor(QPalette::WindowText, window->palette().color(row->textColour));
         widget->setPalette(palette);
     }
 }
