@@ -19,7 +19,7 @@ void BM_UpdateReadout(benchmark::State& state)
     kwelt::MainWindow window([](int) {});
     window.fillLists();
     window.show();
-    auto* multiplier = window.findChild<kwelt::BandComboBox*>(QStringLiteral("color3"));
+    kwelt::BandComboBox* multiplier = window.controls().bandLists[2];
     int position = 0;
     for (auto _ : state) {
         // Another multiplier each time, so that the labels really change; 10 stays a standard value.

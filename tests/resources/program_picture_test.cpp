@@ -7,10 +7,10 @@
 #include <main_window.h>
 #include <picture_grid.h>
 #include <start_up.h>
+#include <widgets/program_picture.h>
 
 #include <QFile>
 #include <QImage>
-#include <QLabel>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -150,9 +150,7 @@ private slots:
     {
         MainWindow window([](int) {});
         window.fillLists();
-        auto* image1 = window.findChild<QLabel*>(QStringLiteral("Image1"));
-        QVERIFY(image1);
-        const QImage shown = window.grab(image1->geometry()).toImage();
+        const QImage shown = window.grab(window.controls().picture->geometry()).toImage();
         const QImage expected = picture::toImage(*m_grid);
         const QRgb background = window.palette().color(QPalette::Button).rgb();
         QCOMPARE(shown.pixel(0, 0), background);
