@@ -39,9 +39,9 @@ if command -v weston >/dev/null && command -v xwd >/dev/null && command -v conve
     mkdir -p screenshots/wayland
     wayland=$(mktemp -d)
     chmod 700 "$wayland"
-    # shellcheck source=tests/ui/displays.sh
-    source tests/ui/displays.sh
-    start_private_x_display "$wayland" 2048x1536x24
+    # shellcheck source=scripts/displays.sh
+    source scripts/displays.sh
+    read -r DISPLAY server < <(start_private_x_display "$wayland" 2048x1536x24) && export DISPLAY
     export XDG_RUNTIME_DIR="$wayland"
     shot() {
         sleep 2

@@ -14,8 +14,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 build=$root/build-windows
-started=$(date +%s)
-step() { printf '\n== %s (%d s)\n' "$*" $(($(date +%s) - started)); }
+# shellcheck source=scripts/step.sh
+source scripts/step.sh
 
 release=$(bash scripts/debian-chroot.sh windows-release)
 if [ "$(. /etc/os-release && echo "${VERSION_CODENAME:-}")" != "$release" ]; then
@@ -39,7 +39,7 @@ if ! bash scripts/build-windows-qt.sh >"$build/qt-build.log" 2>&1; then
     tail -n 40 "$build/qt-build.log"
     exit 1
 fi
-qt=$(tail -n 1 "$build/qt-build.log")
+qt=$(bash scripts/build-windows-qt.sh --print)
 echo "$qt"
 
 # kwelt.exe and its tests, from the tree in SOURCE, configured in BUILD; more arguments for cmake.

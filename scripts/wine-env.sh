@@ -8,8 +8,8 @@
 #   kwelt_wine_stop                        stops them again
 #   kwelt_wine_prefix DIR                  makes a fresh prefix in DIR (for the package checks)
 
-# shellcheck source=tests/ui/displays.sh
-source "$(dirname "${BASH_SOURCE[0]}")/../tests/ui/displays.sh"
+# shellcheck source=scripts/displays.sh
+source "$(dirname "${BASH_SOURCE[0]}")/displays.sh"
 
 # Wine asks to download Mono and Gecko unless told not to, and waits for ever for an answer.
 export WINEDLLOVERRIDES="mscoree,mshtml="
@@ -45,9 +45,8 @@ kwelt_wine_prefix() {
 kwelt_wine_start() {
     local build=$1 qt=$2
     KWELT_WINE_WORK=$(mktemp -d)
-    local server
-    start_private_x_display "$KWELT_WINE_WORK" 1280x1024x24
-    KWELT_WINE_XVFB=$server
+    read -r DISPLAY KWELT_WINE_XVFB < <(start_private_x_display "$KWELT_WINE_WORK" 1280x1024x24)
+    export DISPLAY
     mkdir -p "$build"
     kwelt_wine_prefix "$(cd "$build" && pwd)/wineprefix"
     # Windows programs find their DLLs on the PATH: Qt's, and the MinGW run time's.

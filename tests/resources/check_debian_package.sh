@@ -5,9 +5,11 @@
 # Makes the Debian package with cpack, twice, under the umasks builders commonly have: both are
 # the same file, byte for byte, and lintian finds no error and no warning in it. It names what the
 # program needs besides its libraries, with or without the Thai font kwelt can carry.
-#   check_debian_package.sh BUILD_DIR WORK_DIR SOURCE_DIR
+#   check_debian_package.sh BUILD_DIR WORK_DIR SOURCE_DIR BUNDLED USES_QT_PRIVATE
+# BUNDLED: ON where the build carries the Thai font, OFF where not; USES_QT_PRIVATE: ON where the
+# program is built on Qt's private interfaces.
 set -euo pipefail
-build=$1 work=$2 source=$3
+build=$1 work=$2 source=$3 bundled=$4 uses_qt_private=$5
 for tool in lintian dpkg-deb dpkg-shlibdeps; do
     if ! command -v "$tool" >/dev/null; then
         echo "SKIP: $tool is missing (scripts/install-deps.sh installs it)"
@@ -37,10 +39,9 @@ needs() { # BUNDLED DEPENDS RECOMMENDS
             { echo "with KWELT_BUNDLE_THAI_FONT=$1, $field lacks $package: $list"; return 1; }
     done
 }
-bundled=$(sed -n 's/^KWELT_BUNDLE_THAI_FONT:BOOL=//p' "$build/CMakeCache.txt")
 needs "$bundled" "$(dpkg-deb --field "$deb" Depends)" "$(dpkg-deb --field "$deb" Recommends)"
 # Built on Qt's private interfaces, it depends on the exact Qt that Qt's core library says it is.
-if grep -q '^KWELT_USES_QT_PRIVATE:INTERNAL=ON$' "$build/CMakeCache.txt"; then
+if [ "$uses_qt_private" = ON ]; then
     abi=$(dpkg-query -W -f='${Provides}' "$(dpkg-query -S libQt6Core.so.6 | sed -n '1s/[:,].*//p')" \
         | tr ',' '\n' | sed -n 's/^ *\(qt6-base\(-private\)\?-abi (= .*)\)$/\1/p')
     [[ -n $abi && $(dpkg-deb --field "$deb" Depends) == *"$abi"* ]] || { echo "Depends lacks Qt's ABI ${abi:-}"; exit 1; }

@@ -10,8 +10,8 @@
 # the serials and focus changes that come with it.
 #   run_under_mutter.sh PROGRAM [ARGUMENTS...]
 set -u
-# shellcheck source=tests/ui/displays.sh
-source "$(dirname "$0")/displays.sh"
+# shellcheck source=scripts/displays.sh
+source "$(dirname "$0")/../../scripts/displays.sh"
 for tool in Xvfb mutter dbus-run-session xdotool import; do
     if ! command -v "$tool" >/dev/null; then
         echo "SKIP: $tool is missing (scripts/install-deps.sh installs it)"
@@ -36,7 +36,7 @@ trap cleanup EXIT
 
 export XDG_RUNTIME_DIR="$work"
 if [[ $(mutter --help 2>&1) == *--nested* ]]; then
-    start_private_x_display "$work"
+    read -r DISPLAY server < <(start_private_x_display "$work") && export DISPLAY
     # mutter's nested window fills the display, at its top left corner.
     export MUTTER_DEBUG_DUMMY_MODE_SPECS=1024x768
     export KWELT_MUTTER_MODE="--nested"

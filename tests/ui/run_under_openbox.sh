@@ -7,8 +7,8 @@
 # what the test sees.
 #   run_under_openbox.sh PROGRAM [ARGUMENTS...]
 set -u
-# shellcheck source=tests/ui/displays.sh
-source "$(dirname "$0")/displays.sh"
+# shellcheck source=scripts/displays.sh
+source "$(dirname "$0")/../../scripts/displays.sh"
 for tool in Xvfb openbox xdotool xprop; do
     if ! command -v "$tool" >/dev/null; then
         echo "SKIP: $tool is missing (scripts/install-deps.sh installs it)"
@@ -25,7 +25,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-start_private_x_display "$work"
+read -r DISPLAY server < <(start_private_x_display "$work") && export DISPLAY
 HOME="$work" openbox --sm-disable >"$work/openbox.log" 2>&1 &
 wm=$!
 # openbox is in charge once it names itself on the root window.

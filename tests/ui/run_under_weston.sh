@@ -11,8 +11,8 @@ if ! command -v weston >/dev/null; then
     echo "SKIP: weston is missing (scripts/install-deps.sh installs it)"
     exit 77
 fi
-# shellcheck source=tests/ui/displays.sh
-source "$(dirname "$0")/displays.sh"
+# shellcheck source=scripts/displays.sh
+source "$(dirname "$0")/../../scripts/displays.sh"
 # shellcheck source=tests/ui/qt_wayland_platform.sh
 source "$(dirname "$0")/qt_wayland_platform.sh"
 if ! has_qt_wayland_platform; then
