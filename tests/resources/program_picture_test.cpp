@@ -4,6 +4,8 @@
 // The program picture: the committed picture files still match their text source, the icon's
 // bytes are laid out as Windows reads them, and the windows show the picture.
 
+#include "ui_test_support.h"
+
 #include <main_window.h>
 #include <picture_grid.h>
 #include <start_up.h>
@@ -19,6 +21,7 @@
 #include <set>
 
 using namespace kwelt;
+using kwelt::test::ApplicationTestCase;
 
 namespace {
 
@@ -46,19 +49,18 @@ const QList<QRgb> StandardPalette{0x000000, 0x800000, 0x008000, 0x808000, 0x0000
 
 } // namespace
 
-class ProgramPictureTest : public QObject
+class ProgramPictureTest : public ApplicationTestCase
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase()
+    void setUpTestCase() override
     {
-        configureApplication();
         QString error;
         m_grid = picture::parseGrid(QString::fromUtf8(readFile(QStringLiteral("kwelt_icon.txt"))), &error);
         QVERIFY2(m_grid.has_value(), qPrintable(error));
     }
 
+private slots:
     void committedFilesMatchTheSource()
     {
         const QByteArray ico = picture::toIco(*m_grid);

@@ -222,7 +222,7 @@ int printInk()
 
 } // namespace
 
-class DialogFontTest : public QObject
+class DialogFontTest : public ApplicationTestCase
 {
     Q_OBJECT
 
@@ -235,13 +235,10 @@ public:
         }
     }
 
-private slots:
-    void initTestCase()
-    {
-        configureApplication();
-        m_desktopFont = QApplication::font();
-    }
+private:
+    void setUpTestCase() override { m_desktopFont = QApplication::font(); }
 
+private slots:
     // Each row measures with the fonts a new process has: Qt keeps the faces it loaded for one
     // row, with the metrics they were loaded with (a fallback's, say), and clears them on a
     // timer, so that a later row would measure as an earlier one left things, or not.

@@ -72,18 +72,14 @@ struct Harness
 
 } // namespace
 
-class MainWindowBehaviourTest : public QObject
+class MainWindowBehaviourTest : public ApplicationTestCase
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase()
-    {
-        configureApplication();
-        // As GNOME's platform theme does: standard buttons with icons.
-        QApplication::setStyle(new ButtonIconStyle);
-    }
+    // As GNOME's platform theme does: standard buttons with icons.
+    void setUpTestCase() override { QApplication::setStyle(new ButtonIconStyle); }
 
+private slots:
     void loadRunsFiveUpdatesWithoutAMessage()
     {
         Harness h;

@@ -82,20 +82,19 @@ void quietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
 
 } // namespace
 
-class SoakTest : public QObject
+class SoakTest : public ApplicationTestCase
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase()
+    void setUpTestCase() override
     {
-        configureApplication();
         // A list's popup ignores a release that follows its opening within the double-click
         // time; a person's pick comes later than that, a test's at once.
         QGuiApplication::styleHints()->setMouseDoubleClickInterval(0);
         previousHandler = qInstallMessageHandler(quietHandler);
     }
 
+private slots:
     void cleanupTestCase() { qInstallMessageHandler(previousHandler); }
 
     void tenThousandRandomActions()

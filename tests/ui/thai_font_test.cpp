@@ -45,18 +45,15 @@ QStringList drawingFamilies(const QString& text, const QFont& font)
 
 } // namespace
 
-class ThaiFontTest : public QObject
+class ThaiFontTest : public ApplicationTestCase
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase()
-    {
-        m_thaiBefore = QFontDatabase::families(QFontDatabase::Thai);
-        m_added = provideThaiFont();
-        configureApplication();
-    }
+    // Before the application is set up, which adds the font where it is needed.
+    QStringList m_thaiBefore = QFontDatabase::families(QFontDatabase::Thai);
+    QString m_added = provideThaiFont();
 
+private slots:
     void carriedFontOnlyWhereNeeded()
     {
         const bool expectCarried = qEnvironmentVariableIntValue("KWELT_EXPECT_CARRIED_FONT") != 0;
@@ -92,10 +89,6 @@ private slots:
                 qPrintable(text + QStringLiteral(" drawn by ") + drawingFamilies(text, window.font()).join(u',')));
         }
     }
-
-private:
-    QStringList m_thaiBefore;
-    QString m_added;
 };
 
 QTEST_MAIN(ThaiFontTest)

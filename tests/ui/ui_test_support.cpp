@@ -87,6 +87,7 @@ FilledMainWindow::FilledMainWindow()
 void ApplicationTestCase::initTestCase()
 {
     configureApplication();
+    setUpTestCase();
 }
 
 ProgramTestCase::ProgramTestCase(bool waitForActive)

@@ -84,6 +84,10 @@ class ApplicationTestCase : public QObject
 {
     Q_OBJECT
 
+protected:
+    // What the test class sets up besides, once for all its tests, after the application.
+    virtual void setUpTestCase() { }
+
 private slots:
     void initTestCase();
 };

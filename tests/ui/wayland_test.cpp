@@ -210,19 +210,18 @@ QString clickBlockedWindow(RealInput& input, const QWidget* main, QPoint origin,
 
 } // namespace
 
-class WaylandTest : public QObject
+class WaylandTest : public ApplicationTestCase
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase()
+    void setUpTestCase() override
     {
         QVERIFY(QGuiApplication::platformName().startsWith(QLatin1String("wayland")));
-        configureApplication();
         m_window = startUp([](int) {});
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     }
 
+private slots:
     // A row that failed half-way leaves the next one the main window alone, as it found it.
     void cleanup()
     {
