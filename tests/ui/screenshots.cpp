@@ -15,7 +15,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
-#include <QTimer>
 
 #include <cstdio>
 
@@ -34,16 +33,8 @@ bool save(QWidget* widget, const QString& path)
 bool saveMessageBox(MainWindow& window, std::array<BandPosition, 4> bands, const QString& path)
 {
     bool saved = false;
-    QTimer poll;
-    poll.setInterval(5);
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box != nullptr && box->isVisible()) {
-            saved = save(box, path);
-            box->accept();
-        }
-    });
-    poll.start();
+    test::ModalBoxAnswerer answerer;
+    answerer.beforeAnswering([&](QMessageBox* box) { saved = save(box, path); });
     for (std::size_t band = 0; band < bands.size(); ++band) {
         window.controls().bandLists.at(band)->setPosition(bands[band]);
     }

@@ -54,6 +54,9 @@ void ModalBoxAnswerer::poll()
         seen.labelsMeanwhile = readoutTexts(m_mainWindow);
     }
     m_seen.append(seen);
+    if (m_look) {
+        m_look(box);
+    }
     if (QAbstractButton* ok = box->button(QMessageBox::Ok)) {
         ok->click();
     } else {

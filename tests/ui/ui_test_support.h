@@ -56,11 +56,14 @@ public:
 
     const QList<SeenBox>& seen() const { return m_seen; }
     void clear() { m_seen.clear(); }
+    // Shows each box to `look` before it is answered.
+    void beforeAnswering(std::function<void(QMessageBox*)> look) { m_look = std::move(look); }
 
 private:
     void poll();
 
     const QWidget* m_mainWindow;
+    std::function<void(QMessageBox*)> m_look;
     QTimer m_timer;
     QList<SeenBox> m_seen;
 };
