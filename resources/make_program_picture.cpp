@@ -99,16 +99,14 @@ int main(int argc, char** argv)
         return 1;
     }
     const QString dir = arguments[1];
-    QFile ico(dir + QStringLiteral("/kwelt.ico"));
-    if (!ico.open(QIODevice::WriteOnly) || ico.write(kwelt::picture::toIco(*grid)) < 0) {
-        err << "cannot write " << ico.fileName() << "\n";
-        return 1;
-    }
-    QFile image(dir + QStringLiteral("/kwelt_icon_image.bin"));
-    if (!image.open(QIODevice::WriteOnly)
-        || image.write(kwelt::picture::toIco(*grid).mid(kwelt::picture::IcoHeaderSize)) < 0) {
-        err << "cannot write " << image.fileName() << "\n";
-        return 1;
+    const QByteArray ico = kwelt::picture::toIco(*grid);
+    // The .ico file, and its image alone, which the Windows resources take without the header.
+    for (const auto& [name, bytes] : {std::pair(QStringLiteral("kwelt.ico"), ico),
+             std::pair(QStringLiteral("kwelt_icon_image.bin"), ico.mid(kwelt::picture::IcoHeaderSize))}) {
+        if (!writeFile(dir + QLatin1Char('/') + name, bytes)) {
+            err << "cannot write " << dir << "/" << name << "\n";
+            return 1;
+        }
     }
     if (!kwelt::picture::toImage(*grid).save(dir + QStringLiteral("/kwelt.png"), "PNG")) {
         err << "cannot write " << dir << "/kwelt.png\n";
