@@ -5,6 +5,7 @@
 // "thai-label" as its argument the window holds one Thai label: the cost of any window that
 // shows Thai text (fonts, shaping and the Thai word-break dictionary).
 
+#include "desktop_point_size.h"
 #include "first_paint_quit.h"
 
 #include <QApplication>

@@ -3,6 +3,7 @@
 
 // kwelt's own start-up, as main runs it, ending at the main window's first paint.
 
+#include "desktop_point_size.h"
 #include "first_paint_quit.h"
 
 #include <start_up.h>
