@@ -5,7 +5,7 @@
 # needed): at the normal scale, and at twice the size as on a high-dpi screen. Where the
 # Windows build exists (scripts/windows.sh), its pictures under Wine go into
 # screenshots/windows/. Under a nested weston, the real program as a Wayland client, into
-# screenshots/wayland/.
+# screenshots/wayland/. The README's picture of the main window, docs/main-window.png, is made anew.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -23,6 +23,8 @@ trap cleanup EXIT
 mkdir -p screenshots/1x screenshots/2x
 QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$runtime" ./build/tests/ui/kwelt_screenshots screenshots/1x
 QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$runtime" QT_SCALE_FACTOR=2 ./build/tests/ui/kwelt_screenshots screenshots/2x
+# The README shows the main window as it is now.
+cp screenshots/1x/main-window.png docs/main-window.png
 
 # The Windows build renders its own under Wine, in Windows' light and dark modes
 # (scripts/windows.sh, which may run in a chroot): they are taken from there.
