@@ -7,6 +7,12 @@
 // names the serial of the last input, the button's release, where mutter wants that of the
 // keyboard's entry or of the button's press. And Qt asks nothing for a message box. Compositors
 // that only mark a window as urgent when asked (sway) stack and focus a window shown anew.
+//
+// Qt also learns where the keyboard went only a round trip late, and then compares that with the
+// focus window it has taken in so far. When the keyboard leaves and comes back within that round
+// trip, as it does when kwelt hands it back at once on a busy machine, Qt can miss the way back:
+// the compositor, and Qt's own window, give the keys to the blocking window, while Qt's focus
+// window stays the main window. kwelt follows the keyboard itself, and tells Qt again.
 
 #include "window_activation.h"
 #include "window_state.h"
@@ -19,6 +25,8 @@
 #include <QWidget>
 #include <QWindow>
 #include <qpa/qplatformnativeinterface.h>
+#include <qpa/qplatformwindow.h>
+#include <qpa/qwindowsysteminterface.h>
 
 #include <wayland-client.h>
 
@@ -42,6 +50,16 @@ wl_surface* surfaceOf(QWindow* window)
             QGuiApplication::platformNativeInterface()->nativeResourceForWindow("surface", window));
 }
 
+// Tells Qt that `window` holds the keyboard, as its Wayland platform would.
+void tellQtFocusWindow(QWindow* window)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 7, 0)
+    QWindowSystemInterface::handleFocusWindowChanged(window, Qt::ActiveWindowFocusReason);
+#else
+    QWindowSystemInterface::handleWindowActivated(window, Qt::ActiveWindowFocusReason);
+#endif
+}
+
 class WaylandActivation final : public WindowActivation
 {
 public:
@@ -54,6 +72,7 @@ public:
         m_registry = wl_display_get_registry(display);
         wl_registry_add_listener(m_registry, &RegistryListener, this);
         wl_display_flush(display);
+        connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &WaylandActivation::queueFollowingKeyboard);
     }
 
     ~WaylandActivation() override
@@ -122,6 +141,23 @@ private:
         });
     }
 
+    void queueFollowingKeyboard()
+    {
+        // Once Qt has taken in what it has already been told.
+        QMetaObject::invokeMethod(this, &WaylandActivation::followKeyboard, Qt::QueuedConnection);
+    }
+
+    // Makes the window that holds the keyboard Qt's focus window, where Qt's own window for it
+    // knows it is active and Qt's focus window is another.
+    void followKeyboard()
+    {
+        QWindow* holder = m_focus;
+        if (holder != nullptr && holder != QGuiApplication::focusWindow() && holder->type() != Qt::Popup
+            && holder->handle() != nullptr && holder->handle()->isActive()) {
+            tellQtFocusWindow(holder);
+        }
+    }
+
     static void tokenDone(void* data, xdg_activation_token_v1*, const char* token)
     {
         auto* request = static_cast<Request*>(data);
@@ -178,6 +214,7 @@ private:
                 self->m_focusSerial = serial;
             }
         }
+        self->queueFollowingKeyboard();
     }
 
     static void leave(void* data, wl_keyboard*, uint32_t, wl_surface*)
