@@ -75,10 +75,28 @@ change_source() {
     ! grep -q -i windows11 $style/CMakeLists.txt $style/main.cpp $style/modernwindowsstyles.json
 }
 
+# Where this Qt comes from, for the notice that goes with a program that contains it.
+source_note() { # SOURCE_FILES FIXES
+    fmt -w 96 <<EOF_SOURCE
+Qt $qt_version, built from Debian's qt6-base $host_version source package ($1) as
+found at https://snapshot.debian.org/package/qt6-base/$host_version/, with the upstream fixes
+that Debian applies, among them its security fixes (${2//$'\n'/, }), and with the changes
+that kwelt's scripts/build-windows-qt.sh makes: src/plugins/platforms/windows/qwindowswindow.cpp
+asks Direct3D for the graphics card of a new window's screen only where OpenGL is built;
+src/plugins/platforms/windows/qwindowsintegration.cpp takes the GDI font database unless
+fontengine=native asks for DirectWrite's, and src/gui/text/windows/qwindowsfontdatabase.cpp asks
+DirectWrite only about a font it draws with DirectWrite; and the style plugin in
+src/plugins/styles/modernwindows/ makes the windowsvista style alone, without windows11;
+configured with:
+${configure_options[*]}
+EOF_SOURCE
+}
+
 # The cache folder's name changes with Debian's revision of the source (a new one may bring
-# security fixes), the options, the compiler settings, the choice of patches and the changes above.
+# security fixes), the options, the compiler settings, the choice of patches, the changes above and
+# the notice.
 options_hash=$(printf '%s\n' "$host_version" "${configure_options[@]}" \
-    "$(cat "$here/cmake/mingw-w64-x86_64.cmake")" "$(declare -f change_source debian_patches)" \
+    "$(cat "$here/cmake/mingw-w64-x86_64.cmake")" "$(declare -f change_source debian_patches source_note)" \
     | sha256sum | cut -c1-10)
 prefix="$cache_root/qt-$qt_version-win64-mingw-posix-$options_hash"
 
@@ -133,18 +151,8 @@ cmake --build . --parallel "$(nproc)"
 cmake --install .
 mkdir -p "$prefix/LICENSES"
 cp ../source/LICENSES/*.txt "$prefix/LICENSES/"
-# Where this Qt comes from, for the notice that goes with a program that contains it.
 source_files=$(cd "$work" && ls qt6-base_*.dsc qt6-base_*.tar.* | paste -sd, | sed 's/,/, /g')
-fmt -w 96 <<EOF_SOURCE >"$prefix/SOURCE.txt"
-Qt $qt_version, built from Debian's qt6-base $host_version source package ($source_files) as
-found at https://snapshot.debian.org/package/qt6-base/$host_version/, with the upstream fixes
-that Debian applies, among them its security fixes (${fixes//$'\n'/, }), and with the changes
-that kwelt's scripts/build-windows-qt.sh makes: src/plugins/platforms/windows/qwindowswindow.cpp
-asks Direct3D for the graphics card of a new window's screen only where OpenGL is built, and the
-style plugin in src/plugins/styles/modernwindows/ makes the windowsvista style alone, without
-windows11; configured with:
-${configure_options[*]}
-EOF_SOURCE
+source_note "$source_files" "$fixes" >"$prefix/SOURCE.txt"
 touch "$prefix/.complete"
 cd /
 rm -rf "$work"
