@@ -37,6 +37,8 @@
 
 #include <windows.h>
 
+#include <mmsystem.h>
+
 using namespace kwelt;
 using namespace kwelt::test;
 
@@ -226,6 +228,18 @@ public:
     }
 
 private slots:
+    // Qt links Direct3D, DXGI, the network and sound DLLs, which kwelt does not call as it
+    // starts: each is loaded at its first call, and that call returns as any other.
+    void loadsAtFirstCallWhatItCallsLater()
+    {
+        for (const wchar_t* dll : {L"d3d9.dll", L"d3d11.dll", L"d3d12.dll", L"dxgi.dll", L"ws2_32.dll", L"winmm.dll"}) {
+            QVERIFY2(GetModuleHandleW(dll) == nullptr, qPrintable(QString::fromWCharArray(dll)));
+        }
+        const DWORD sinceSystemStart = timeGetTime();
+        QVERIFY(GetModuleHandleW(L"winmm.dll") != nullptr);
+        QVERIFY(timeGetTime() >= sinceSystemStart);
+    }
+
     void mainWindow()
     {
         const HWND main = handle(programWindow());
