@@ -64,6 +64,37 @@ change_source() {
     sed -i 's/^\( *HRESULT hr = \)\(data->directWriteGdiInterop->CreateFontFaceFromHdc(data->hdc, \&directWriteFontFace);\)$/\1useDw ? \2/' $gdi
     sed -i 's/^\( *HRESULT hr = useDw ? data->directWriteGdiInterop->CreateFontFaceFromHdc(data->hdc, \&directWriteFontFace)\);$/\1 : E_NOTIMPL;/' $gdi
     grep -q 'HRESULT hr = useDw ? data->directWriteGdiInterop->CreateFontFaceFromHdc(data->hdc, &directWriteFontFace) : E_NOTIMPL;$' $gdi
+    # A font that names faces of its own (QFont::setFamilies: kwelt's Latin and Thai faces) falls
+    # back on those, and after them on the system's own fallbacks. Qt asks for the latter as it
+    # loads the font, and on Windows that means reading the names of every font on the system:
+    # about 40 ms of kwelt's start under Wine, for faces it never draws with. This Qt asks for
+    # them when none of the named faces has a glyph: the last entry of the list stands for them.
+    local db=src/gui/text/qfontdatabase.cpp engine=src/gui/text/qfontengine.cpp
+    sed -i '/^            QStringList fallbacks = request.fallBackFamilies;$/,/^            pfMultiEngine->setFallbackFamiliesList(fallbacks);$/{
+        /styleHint/d
+        /^$/d
+        s/^            QStringList fallbacks = request.fallBackFamilies;$/&\n            fallbacks += QString(); \/\/ the system'"'"'s own, asked for when these have no glyph/
+    }' $db
+    grep -q "fallbacks += QString(); // the system's own, asked for when these have no glyph$" $db
+    grep -q 'fallbacks += fallbacksForFamily(family->name' $db && exit 1
+    sed -i '/^    if (!m_fallbackFamiliesQueried \&\& at > 0)$/{n;a\
+    if (at > 0 \&\& at == m_fallbackFamilies.size() \&\& m_fallbackFamilies.constLast().isNull()) {\
+        QFont::StyleHint styleHint = QFont::StyleHint(fontDef.styleHint);\
+        if (styleHint == QFont::AnyStyle \&\& fontDef.fixedPitch)\
+            styleHint = QFont::TypeWriter;\
+        QStringList system = qt_fallbacksForFamily(fontDef.families.constFirst(), QFont::Style(fontDef.style),\
+                                                   styleHint, QChar::Script(m_script));\
+        if (system.isEmpty())\
+            system << fontDef.families.constFirst();\
+        m_fallbackFamilies.removeLast();\
+        m_fallbackFamilies += system;\
+        m_engines.resize(m_fallbackFamilies.size() + 1);\
+    }
+    }' $engine
+    grep -q '^        m_fallbackFamilies += system;$' $engine
+    # The loops over the fallbacks take in the ones added on the way.
+    sed -i 's/n = qMin(m_engines.size(), 256); x < n; ++x)/n = 256; x < qMin(m_engines.size(), n); ++x)/' $engine
+    [ "$(grep -c 'x < qMin(m_engines.size(), n); ++x)' $engine)" = 3 ]
     # Since Qt 6.8 the windowsvista style's plugin makes the windows11 style as well, which Qt
     # chooses first on Windows 11. It draws with graphics effects, which this Qt leaves out, and
     # kwelt keeps Windows' classic look there too: the plugin makes windowsvista alone, and Qt
@@ -85,7 +116,9 @@ that kwelt's scripts/build-windows-qt.sh makes: src/plugins/platforms/windows/qw
 asks Direct3D for the graphics card of a new window's screen only where OpenGL is built;
 src/plugins/platforms/windows/qwindowsintegration.cpp takes the GDI font database unless
 fontengine=native asks for DirectWrite's, and src/gui/text/windows/qwindowsfontdatabase.cpp asks
-DirectWrite only about a font it draws with DirectWrite; and the style plugin in
+DirectWrite only about a font it draws with DirectWrite; src/gui/text/qfontdatabase.cpp and
+src/gui/text/qfontengine.cpp ask for the system's fallback fonts for a font that names fallback
+faces of its own only when none of those has a glyph; and the style plugin in
 src/plugins/styles/modernwindows/ makes the windowsvista style alone, without windows11;
 configured with:
 ${configure_options[*]}
