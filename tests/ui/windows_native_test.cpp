@@ -20,10 +20,13 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QRawFont>
 #include <QSignalSpy>
 #include <QStyle>
 #include <QTest>
@@ -238,6 +241,32 @@ private slots:
         const DWORD sinceSystemStart = timeGetTime();
         QVERIFY(GetModuleHandleW(L"winmm.dll") != nullptr);
         QVERIFY(timeGetTime() >= sinceSystemStart);
+    }
+
+    // The dialog font names a Latin and a Thai face. A character neither has is still drawn where
+    // any face of the system has it: Qt's own fallbacks come after the named faces.
+    void drawsWhatItsFacesLackFromOthers()
+    {
+        const QFont font = programWindow()->font();
+        const auto has = [](const QString& family, char32_t c) {
+            QFont face(family);
+            face.setStyleStrategy(QFont::NoFontMerging);
+            return QRawFont::fromFont(face).supportsCharacter(c);
+        };
+        int tried = 0;
+        for (const char32_t c : {U'\u2708', U'\u2605', U'\u263A', U'\u2654', U'\u4E2D'}) {
+            const QStringList faces = font.families();
+            if (std::any_of(faces.begin(), faces.end(), [&](const QString& f) { return has(f, c); })) {
+                continue;
+            }
+            const QStringList all = QFontDatabase::families();
+            const bool somewhere = std::any_of(all.begin(), all.end(), [&](const QString& f) { return has(f, c); });
+            QCOMPARE(QFontMetrics(font).inFontUcs4(c), somewhere);
+            tried += somewhere ? 1 : 0;
+        }
+        if (tried == 0) {
+            QSKIP("no face of this system has a character the dialog font's faces lack");
+        }
     }
 
     void mainWindow()
