@@ -32,12 +32,23 @@ add_custom_target(kwelt_delay_import_libraries DEPENDS ${kwelt_delay_outputs})
 # MinGW's loader stub writes a function's address into the import table, which MinGW's linker
 # now makes read-only: kwelt makes the entry writable first.
 add_library(kwelt_delay_load_helper OBJECT ${PROJECT_SOURCE_DIR}/app/delay_load_windows.cpp)
+set_target_properties(kwelt_delay_load_helper PROPERTIES AUTOMOC OFF AUTORCC OFF)
 target_link_libraries(kwelt_delay_load_helper PRIVATE kwelt_warnings)
 
 # Links `target` with the delay-import libraries.
 function(kwelt_delay_load target)
     add_dependencies(${target} kwelt_delay_import_libraries)
-    target_link_directories(${target} BEFORE PRIVATE ${kwelt_delay_dir})
+    # ld lays out the import tables in the order of the names of the libraries they come from, so
+    # a path through the build folder would put these before MinGW's own in one folder (/src) and
+    # after them in another (/var/tmp). Named from where the link runs, they sort the same in any:
+    # that is the build folder under Ninja, the target's own under Makefiles.
+    if(CMAKE_GENERATOR MATCHES "Ninja")
+        set(link_dir ${CMAKE_BINARY_DIR})
+    else()
+        get_target_property(link_dir ${target} BINARY_DIR)
+    endif()
+    file(RELATIVE_PATH delay_dir ${link_dir} ${kwelt_delay_dir})
+    target_link_options(${target} BEFORE PRIVATE -L${delay_dir})
     target_link_libraries(${target} PRIVATE kwelt_delay_load_helper)
     target_link_options(${target} PRIVATE LINKER:--wrap=__delayLoadHelper2)
     set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${kwelt_delay_outputs})
