@@ -8,8 +8,9 @@
 # through a delay-import library, which takes the place of the DLL's import library when it is
 # found first on the library path.
 
-# The import libraries, by the name Qt links them with (-lNAME). Each exports only functions, as a
-# delay-loaded DLL must: a data import would be left unresolved, and the link would fail.
+# The import libraries, by the name Qt links them with (-lNAME). Their delay-import libraries carry
+# functions only, as delay-loading can: a data import from one would be left unresolved, and the
+# link would fail.
 set(KWELT_DELAY_LOADED_LIBRARIES authz comdlg32 d3d9 d3d11 d3d12 dxgi mpr netapi32 userenv winmm
     winspool ws2_32 wtsapi32)
 
