@@ -50,16 +50,6 @@ wl_surface* surfaceOf(QWindow* window)
             QGuiApplication::platformNativeInterface()->nativeResourceForWindow("surface", window));
 }
 
-// Tells Qt that `window` holds the keyboard, as its Wayland platform would.
-void tellQtFocusWindow(QWindow* window)
-{
-#if QT_VERSION >= QT_VERSION_CHECK(6, 7, 0)
-    QWindowSystemInterface::handleFocusWindowChanged(window, Qt::ActiveWindowFocusReason);
-#else
-    QWindowSystemInterface::handleWindowActivated(window, Qt::ActiveWindowFocusReason);
-#endif
-}
-
 class WaylandActivation final : public WindowActivation
 {
 public:
@@ -255,6 +245,15 @@ wl_display* qtDisplay()
 }
 
 } // namespace
+
+void tellQtFocusWindow(QWindow* window)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 7, 0)
+    QWindowSystemInterface::handleFocusWindowChanged(window, Qt::ActiveWindowFocusReason);
+#else
+    QWindowSystemInterface::handleWindowActivated(window, Qt::ActiveWindowFocusReason);
+#endif
+}
 
 WindowActivation* WindowActivation::create(QWidget* mainWindow, BlockingWindow blockingWindow)
 {

@@ -8,8 +8,13 @@
 #include <functional>
 
 class QWidget;
+class QWindow;
 
 namespace kwelt::platform {
+
+// Tells Qt that `window` holds the keyboard, as its platform would. Built with kwelt's own
+// Wayland activation only (KWELT_USES_QT_PRIVATE), which mends Qt's focus window with it.
+void tellQtFocusWindow(QWindow* window);
 
 // Hands the keyboard back to the window that blocks the main window (the About window, or a
 // message box) when the user activates the main window or clicks it, and brings that window above
